@@ -1,0 +1,97 @@
+// tour.cpp: what morvek does, one family at a time, printing each result.
+#include <lexcext.h>
+#include <istring.hpp>
+
+#include <iostream>
+#include <sstream>
+
+namespace {
+
+// Prints "what -> [text] (length n)", or "what -> null" for the null string.
+void show(const char* what, const IString& s) {
+  std::cout << "  " << what << " -> ";
+  if (static_cast<const char*>(s) == nullptr) {
+    std::cout << "null\n";
+  } else {
+    std::cout << '[' << s << "] (length " << s.length() << ")\n";
+  }
+}
+
+void show(const char* what, long value) {
+  std::cout << "  " << what << " -> " << value << '\n';
+}
+
+void tourValues() {
+  std::cout << "Construction, null and empty\n";
+  show("IString()", IString());
+  show("IString((const char*)0)", IString(static_cast<const char*>(nullptr)));
+  show("IString(\"hello\")", IString("hello"));
+  show("IString('x')", IString('x'));
+  show("IString(-2147483647 - 1)", IString(-2147483647 - 1));
+  show("IString(4294967295u)", IString(4294967295u));
+  show("IString(0.1)", IString(0.1));
+  show("IString(100000.0)", IString(100000.0));
+  show("IString(\"abc\", 5, '*')", IString("abc", 5, '*'));
+  show("IString(null, 3, '-')", IString(nullptr, 3, '-'));
+}
+
+void tourComparison() {
+  const IString null_string(static_cast<const char*>(nullptr));
+  const IString empty;
+  std::cout << "Comparison and concatenation\n";
+  show("null < empty", null_string < empty);
+  show("null == empty", null_string == empty);
+  show("IString(\"abc\") < \"abd\"", IString("abc") < "abd");
+  show("IString(\"B\") < \"a\"", IString("B") < "a");
+  const IString with_nul = IString("a") + IString('\0') + "b";
+  show("\"a\" NUL \"b\" == \"a\"", with_nul == "a");
+  show("null + null", null_string + null_string);
+  show("IString(\"ab\") + \"cd\"", IString("ab") + "cd");
+  IString s("ab");
+  s += s;
+  show("s = \"ab\"; s += s", s);
+  std::istringstream in("first line\nsecond line\n");
+  show("lineFrom(\"first line\\n...\")", IString::lineFrom(in));
+  show("IString(\"  42abc\").asInt()", IString("  42abc").asInt());
+  show("IString(\"0x1A\").asInt()", IString("0x1A").asInt());
+  std::cout << "  IString(\"1e3\").asDouble() -> " << IString("1e3").asDouble()
+            << '\n';
+}
+
+// --- search and classification (tourSearch) ---
+
+// --- sub-strings and editing (tourSubstrings) ---
+
+// --- stripping and case (tourStripping) ---
+
+// --- replacement (tourReplacement) ---
+
+// --- words (tourWords) ---
+
+// --- radix conversions (tourRadix) ---
+
+void tourHelpers() {
+  char text[] = "MiXeD 123";
+  char buffer[12];
+  std::cout << "C helpers\n";
+  show("strcmpi(\"Hello\", \"hELLO\")", strcmpi("Hello", "hELLO"));
+  show("strcmpi(\"a\", \"_\") > 0", strcmpi("a", "_") > 0);
+  show("strnicmp(\"a\", \"_\", 1)", strnicmp("a", "_", 1));
+  show("memicmp(\"A\\0b\", \"a\\0B\", 3)", memicmp("A\0b", "a\0B", 3));
+  std::cout << "  strlwr(\"MiXeD 123\") -> " << strlwr(text) << '\n';
+  std::cout << "  strrev(...) -> " << strrev(text) << '\n';
+  std::cout << "  itoa(-1, buffer, 8) -> " << itoa(-1, buffer, 8) << '\n';
+  std::cout << "  itoa(255, buffer, 16) -> " << itoa(255, buffer, 16) << '\n';
+  std::cout << "  itoa(5, buffer, 2) -> " << itoa(5, buffer, 2) << '\n';
+}
+
+}  // namespace
+
+int main() {
+  tourValues();
+  tourComparison();
+  // Later families: tourSearch(); tourSubstrings(); tourStripping();
+  // tourReplacement(); tourWords(); tourRadix();
+  tourHelpers();
+  return 0;
+}

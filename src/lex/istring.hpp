@@ -1,0 +1,406 @@
+// istring.hpp: IString, a value class for 8-bit text.
+//
+// An IString owns one heap buffer of exactly length() + 1 bytes: the
+// characters followed by a NUL terminator. The characters themselves may
+// include NUL bytes. There are two strings of length 0:
+//
+//   - the null string, which has no buffer (data pointer 0), and
+//   - the empty string, which has a one-byte buffer holding the terminator.
+//
+// They differ in comparison (the null string sorts before every other
+// string, the empty string included) and in what some operations produce.
+//
+// Positions are 1-based: position 1 is the first character and position
+// length() the last. A returned position of 0 means "none". Unless a family
+// below says otherwise, a requested position of 0 is taken as 1.
+//
+// Mutating members change the object and return a reference to it, so calls
+// chain. A static form of a mutating operation copies its argument, applies
+// the mutating member to the copy and returns the copy; the argument never
+// changes, and a null argument gives a null copy to work on.
+//
+// Buffers are allocated at the exact size needed; nothing reserves room for
+// growth, so every lengthening operation allocates and copies. A result whose
+// length plus terminator would not fit in 32 bits throws
+// std::bad_array_new_length before anything changes; allocation failure
+// propagates as std::bad_alloc. The library throws nothing else.
+//
+// Distinct objects may be used from different threads at once; one object
+// must not be changed while another thread uses it.
+
+#ifndef MORVEK_ISTRING_HPP_
+#define MORVEK_ISTRING_HPP_
+
+#include <iosfwd>
+
+#if defined(MORVEK_STATIC)
+#define MORVEK_API
+#elif defined(__GNUC__) || defined(__clang__)
+#define MORVEK_API __attribute__((visibility("default")))
+#else
+#define MORVEK_API
+#endif
+
+// Truth values: the digit predicates and the relational operators return
+// Boolean, 1 for true and 0 for false.
+typedef int Boolean;
+typedef int IBoolean;
+enum BooleanConstants { False = 0, True = 1 };
+
+class IString;
+
+// Relational operators (friends of IString, declared here to carry the export
+// macro).
+//
+// Order two strings byte by byte as unsigned 8-bit values, as strcmp does:
+// "B" < "a" < "\xE9", and a proper prefix sorts first ("ab" < "abc"). Only
+// the characters before the first NUL byte take part: the string "a\0b"
+// (length 3) equals "a". A null string (or a null const char*) sorts before
+// every string that has a buffer, the empty string included; two null
+// strings are equal. Each returns 1 or 0. Example: IString("abc") < "abd"
+// gives 1.
+MORVEK_API Boolean operator==(const IString& string1, const IString& string2);
+MORVEK_API Boolean operator==(const IString& string1, const char* string2);
+MORVEK_API Boolean operator==(const char* string1, const IString& string2);
+MORVEK_API Boolean operator!=(const IString& string1, const IString& string2);
+MORVEK_API Boolean operator!=(const IString& string1, const char* string2);
+MORVEK_API Boolean operator!=(const char* string1, const IString& string2);
+MORVEK_API Boolean operator<(const IString& string1, const IString& string2);
+MORVEK_API Boolean operator<(const IString& string1, const char* string2);
+MORVEK_API Boolean operator<(const char* string1, const IString& string2);
+MORVEK_API Boolean operator<=(const IString& string1, const IString& string2);
+MORVEK_API Boolean operator<=(const IString& string1, const char* string2);
+MORVEK_API Boolean operator<=(const char* string1, const IString& string2);
+MORVEK_API Boolean operator>(const IString& string1, const IString& string2);
+MORVEK_API Boolean operator>(const IString& string1, const char* string2);
+MORVEK_API Boolean operator>(const char* string1, const IString& string2);
+MORVEK_API Boolean operator>=(const IString& string1, const IString& string2);
+MORVEK_API Boolean operator>=(const IString& string1, const char* string2);
+MORVEK_API Boolean operator>=(const char* string1, const IString& string2);
+
+// Concatenation into a new string.
+//
+// Returns the characters of the first operand followed by those of the
+// second, in one buffer of exactly the total length. An IString operand
+// contributes all its length() characters, inner NUL bytes included; a
+// const char* operand contributes its characters up to its first NUL, and a
+// null pointer contributes nothing. The result always has a buffer: joining
+// two null strings gives the empty string. Example: IString("ab") + "cd"
+// gives "abcd".
+MORVEK_API IString operator+(const IString& aString, const IString& bString);
+MORVEK_API IString operator+(const IString& aString, const char* bString);
+MORVEK_API IString operator+(const char* aString, const IString& bString);
+
+// Stream output: writes the characters before the first NUL byte, with no
+// separator and no line end, and returns aStream. A null string writes
+// nothing and leaves the stream's state alone. Example: std::cout <<
+// IString("a\0b", 3, ' ') writes "a".
+MORVEK_API std::ostream& operator<<(std::ostream& aStream,
+                                    const IString& aString);
+
+class IString {
+ public:
+  // ---------------------------------------------------------------------
+  // Construction, assignment and access
+  // ---------------------------------------------------------------------
+  //
+  // IString() is the empty string (a buffer holding only the terminator).
+  // IString(const char* p) copies p up to its first NUL; a null p gives the
+  // null string and a pointer to a NUL gives the empty string. The copy
+  // constructor and operator= copy all length() characters, inner NUL bytes
+  // included, and keep a null string null and an empty string empty.
+  // Assignment builds the new buffer before it releases the old one, so a
+  // failed allocation leaves the old value; self-assignment changes nothing.
+  // The character constructors always give a string of length 1 (a NUL
+  // character included). The integer constructors give the decimal text
+  // (a leading '-' for a negative value, no leading zeros, "0" for zero).
+  // Example: IString(-42) gives "-42"; IString(static_cast<const char*>(0))
+  // has length() 0 and a null pointer.
+  MORVEK_API IString();
+  MORVEK_API IString(const char* p);
+  // \overload Same as the const char* form.
+  MORVEK_API IString(const signed char* p);
+  // \overload Same as the const char* form.
+  MORVEK_API IString(const unsigned char* p);
+  MORVEK_API IString(const IString& aString);
+  MORVEK_API IString(int num);
+  MORVEK_API IString(unsigned num);
+  MORVEK_API IString(short num);
+  MORVEK_API IString(unsigned short num);
+  MORVEK_API IString(long num);
+  MORVEK_API IString(unsigned long num);
+  MORVEK_API IString(char ch);
+  MORVEK_API IString(unsigned char ch);
+
+  // The shortest text that reads back to the same double, fixed or
+  // scientific notation whichever is shorter (what std::to_chars writes with
+  // no format): 0.1 gives "0.1", 2.0 gives "2", 100000.0 gives "1e+05",
+  // -0.0 gives "-0", infinity "inf" and NaN "nan".
+  MORVEK_API IString(double data);
+
+  // Fixed-width construction: exactly lenBuffer characters, taken from
+  // pBuffer (read up to its first NUL) and cut there or padded with
+  // padCharacter. A null pBuffer is a source of no characters; lenBuffer 0
+  // gives the empty string. A lenBuffer of 0xFFFFFFFF leaves no room for the
+  // terminator and throws std::bad_array_new_length.
+  // Example: IString("abc", 5, '*') gives "abc**".
+  MORVEK_API IString(const void* pBuffer, unsigned lenBuffer,
+                     char padCharacter = ' ');
+
+  MORVEK_API ~IString();
+
+  MORVEK_API IString& operator=(const IString& aString);
+
+  // Number of characters, not counting the terminator; inner NUL bytes
+  // count. 0 for both the null and the empty string.
+  unsigned length() const { return _length; }
+  // \overload Same as length().
+  unsigned size() const { return _length; }
+
+  // The object's own buffer (a null pointer for the null string). Writes
+  // through it never change length(); it stays valid until the object is
+  // destroyed or an operation replaces the buffer.
+  operator char*() const { return _data; }
+  // \overload The same pointer as signed char*.
+  operator signed char*() const {
+    return reinterpret_cast<signed char*>(_data);
+  }
+  // \overload The same pointer as unsigned char*.
+  operator unsigned char*() const {
+    return reinterpret_cast<unsigned char*>(_data);
+  }
+
+  // ---------------------------------------------------------------------
+  // Comparison, concatenation, streams and conversions
+  // ---------------------------------------------------------------------
+
+  // Appends in place: the object gets a new buffer of exactly the new length
+  // holding its old characters and then those of the argument (an IString's
+  // length() characters; a const char*'s characters before its first NUL).
+  // A null pointer, or a null IString, leaves the object unchanged; anything
+  // else gives a null object a buffer (null += "" gives the empty string).
+  // Appending the object to itself doubles it. On failure the object keeps
+  // its value. Each call copies the whole string, so n one-byte appends cost
+  // time proportional to n squared: build long texts with one operator+ or
+  // in a std::string first.
+  // Example: s = "ab"; s += "cd" gives "abcd".
+  MORVEK_API IString& operator+=(const IString& aString);
+  MORVEK_API IString& operator+=(const char* pString);
+
+  // Reads one line from aStream, up to delim (which is taken from the stream
+  // and not stored), keeping at most its first 1023 characters; what happens
+  // to the rest of a longer line and to the stream's state flags is
+  // istream::getline's behaviour. The result always has a buffer and stops
+  // at the first NUL byte of the line. End of input and errors show in the
+  // stream's state, not in the result (which is then the empty string).
+  // Calls may run on several threads at once.
+  // Example: for the input "abc\ndef", lineFrom(in) gives "abc".
+  MORVEK_API static IString lineFrom(std::istream& aStream, char delim = '\n');
+
+  // A copy of the string: a null string gives a null string.
+  MORVEK_API IString asString() const;
+
+  // The decimal value of the text as strtol(_, 0, 10), strtoul(_, 0, 10) and
+  // strtod read it: leading white space is skipped, the number ends at the
+  // first character that cannot continue it, text without a number gives 0,
+  // out-of-range values give what those functions return. A null string
+  // gives 0. Example: IString("  42abc").asInt() gives 42; IString("0x1A")
+  // .asInt() gives 0; IString("-1").asUnsigned() gives ULONG_MAX.
+  MORVEK_API long asInt() const;
+  MORVEK_API unsigned long asUnsigned() const;
+  MORVEK_API double asDouble() const;
+
+  // ---------------------------------------------------------------------
+  // Search and classification
+  // ---------------------------------------------------------------------
+
+  MORVEK_API Boolean isBinaryDigits() const;
+  MORVEK_API Boolean isDigits() const;
+  MORVEK_API Boolean isHexDigits() const;
+  MORVEK_API unsigned indexOf(char ch, unsigned startPos = 1) const;
+  MORVEK_API unsigned indexOf(const char* in_string,
+                              unsigned startPos = 1) const;
+  MORVEK_API unsigned lastIndexOf(char ch, unsigned endPos = 0xFFFFFFFFu) const;
+  MORVEK_API unsigned lastIndexOf(const char* in_string,
+                                  unsigned endPos = 0xFFFFFFFFu) const;
+  MORVEK_API unsigned indexOfAnyBut(char ch, unsigned startPos = 1) const;
+  MORVEK_API unsigned indexOfAnyBut(const char* in_string,
+                                    unsigned startPos = 1) const;
+  MORVEK_API unsigned occurrencesOf(char ch, unsigned startPos = 1) const;
+
+  // ---------------------------------------------------------------------
+  // Sub-strings, indexing, padding and removal
+  // ---------------------------------------------------------------------
+
+  MORVEK_API IString subString(unsigned startPos) const;
+  MORVEK_API IString subString(unsigned startPos, unsigned length,
+                               char padCharacter = ' ') const;
+  MORVEK_API char& operator[](unsigned index);
+  MORVEK_API const char& operator[](unsigned index) const;
+  MORVEK_API IString& remove(unsigned startPos);
+  MORVEK_API IString& remove(unsigned startPos, unsigned numChars);
+  MORVEK_API IString& leftJustify(unsigned newLength, char padCharacter = ' ');
+  MORVEK_API IString& rightJustify(unsigned newLength, char padCharacter = ' ');
+  MORVEK_API IString& overlayWith(const IString& aString, unsigned index = 1,
+                                  char padCharacter = ' ');
+  MORVEK_API static IString insert(const IString& aString,
+                                   const IString& anInsert, unsigned index = 0,
+                                   char padCharacter = ' ');
+
+  // ---------------------------------------------------------------------
+  // Stripping and case
+  // ---------------------------------------------------------------------
+
+  MORVEK_API IString& upperCase();
+  MORVEK_API static IString upperCase(const IString& aString);
+  MORVEK_API IString& lowerCase();
+  MORVEK_API static IString lowerCase(const IString& aString);
+  MORVEK_API IString& strip();
+  MORVEK_API IString& strip(char aCharacter);
+  MORVEK_API IString& strip(const char* p);
+  MORVEK_API static IString stripBlanks(const IString& aString);
+  MORVEK_API IString& stripLeading();
+  MORVEK_API IString& stripLeading(const char* p);
+  MORVEK_API static IString stripLeadingBlanks(const IString& aString);
+  MORVEK_API IString& stripTrailing();
+  MORVEK_API IString& stripTrailing(const char* p);
+  MORVEK_API static IString stripTrailingBlanks(const IString& aString);
+
+  // ---------------------------------------------------------------------
+  // Replacement
+  // ---------------------------------------------------------------------
+
+  MORVEK_API IString& change(const IString& pInputChars,
+                             const IString& pOutputChars, unsigned startPos = 1,
+                             unsigned numChanges = 0xFFFFFFFFu);
+  MORVEK_API IString& change(const IString& pInputChars,
+                             const char* pOutputChars, unsigned startPos = 1,
+                             unsigned numChanges = 0xFFFFFFFFu);
+  MORVEK_API IString& change(const char* pInputChars,
+                             const IString& pOutputChars, unsigned startPos = 1,
+                             unsigned numChanges = 0xFFFFFFFFu);
+  MORVEK_API IString& change(const char* pInputChars, const char* pOutputChars,
+                             unsigned startPos = 1,
+                             unsigned numChanges = 0xFFFFFFFFu);
+  MORVEK_API IString& translate(const IString& inputChars,
+                                const IString& outputChars,
+                                char padCharacter = ' ');
+  MORVEK_API IString& translate(const IString& inputChars,
+                                const char* pOutputChars,
+                                char padCharacter = ' ');
+  MORVEK_API IString& translate(const char* pInputChars,
+                                const IString& outputChars,
+                                char padCharacter = ' ');
+  MORVEK_API IString& translate(const char* pInputChars,
+                                const char* pOutputChars,
+                                char padCharacter = ' ');
+  MORVEK_API static IString change(const IString& aString,
+                                   const IString& inputString,
+                                   const IString& outputString,
+                                   unsigned startPos = 1,
+                                   unsigned numChanges = 0xFFFFFFFFu);
+
+  // ---------------------------------------------------------------------
+  // Words
+  // ---------------------------------------------------------------------
+
+  MORVEK_API IString word(unsigned wordNumber) const;
+  MORVEK_API IString words(unsigned firstNumber) const;
+  MORVEK_API IString words(unsigned firstNumber, unsigned numWords) const;
+  MORVEK_API unsigned indexOfWord(unsigned wordNumber) const;
+  MORVEK_API unsigned lengthOfWord(unsigned wordNumber) const;
+  MORVEK_API unsigned numWords() const;
+
+  // ---------------------------------------------------------------------
+  // Radix conversions
+  // ---------------------------------------------------------------------
+
+  MORVEK_API IString& b2c();
+  MORVEK_API static IString b2c(const IString& aString);
+  MORVEK_API IString& b2d();
+  MORVEK_API static IString b2d(const IString& aString);
+  MORVEK_API IString& b2x();
+  MORVEK_API static IString b2x(const IString& aString);
+  MORVEK_API IString& c2b();
+  MORVEK_API static IString c2b(const IString& aString);
+  MORVEK_API IString& c2d();
+  MORVEK_API static IString c2d(const IString& aString);
+  MORVEK_API IString& c2x();
+  MORVEK_API static IString c2x(const IString& aString);
+  MORVEK_API IString& d2b();
+  MORVEK_API static IString d2b(const IString& aString);
+  MORVEK_API IString& d2c();
+  MORVEK_API static IString d2c(const IString& aString);
+  MORVEK_API IString& d2x();
+  MORVEK_API static IString d2x(const IString& aString);
+  MORVEK_API IString& x2b();
+  MORVEK_API static IString x2b(const IString& aString);
+  MORVEK_API IString& x2c();
+  MORVEK_API static IString x2c(const IString& aString);
+  MORVEK_API IString& x2d();
+  MORVEK_API static IString x2d(const IString& aString);
+
+  // Three-way comparison result; see the relational operators above.
+  enum CompareResult { Equal = 0, Greater = 1, Less = 2 };
+
+ protected:
+  // The object's buffer, as operator char*() gives it.
+  char* data() const { return _data; }
+
+ private:
+  enum StripMode { Leading = 0, Trailing = 1, Both = 2 };
+
+  // Takes over a buffer made with new[] that holds length characters and a
+  // terminator.
+  IString(unsigned length, char* data) : _data(data), _length(length) {}
+
+  static void create_numeric_string(int x, unsigned& length, char*& buffer);
+  static void create_numeric_string(unsigned x, unsigned& length,
+                                    char*& buffer);
+  static void create_numeric_string(long x, unsigned& length, char*& buffer);
+  static void create_numeric_string(unsigned long x, unsigned& length,
+                                    char*& buffer);
+
+  static CompareResult compare(const char* p1, const char* p2);
+  static IString add(const char* s1, unsigned slen1, const char* s2,
+                     unsigned slen2);
+  IString& append(unsigned slen, const char* pString);
+
+  IString& strip(const char* p, StripMode mode);
+  IString& stripWhitespace(StripMode mode);
+
+  IString& change(const char* pInputChars, unsigned inputLen,
+                  const char* pOutputChars, unsigned outputLen,
+                  unsigned startPos, unsigned numChanges);
+  IString& translate(const char* pInputChars, unsigned inputLen,
+                     const char* pOutputChars, unsigned outputLen,
+                     char padCharacter);
+
+  friend Boolean operator==(const IString&, const IString&);
+  friend Boolean operator==(const IString&, const char*);
+  friend Boolean operator==(const char*, const IString&);
+  friend Boolean operator!=(const IString&, const IString&);
+  friend Boolean operator!=(const IString&, const char*);
+  friend Boolean operator!=(const char*, const IString&);
+  friend Boolean operator<(const IString&, const IString&);
+  friend Boolean operator<(const IString&, const char*);
+  friend Boolean operator<(const char*, const IString&);
+  friend Boolean operator<=(const IString&, const IString&);
+  friend Boolean operator<=(const IString&, const char*);
+  friend Boolean operator<=(const char*, const IString&);
+  friend Boolean operator>(const IString&, const IString&);
+  friend Boolean operator>(const IString&, const char*);
+  friend Boolean operator>(const char*, const IString&);
+  friend Boolean operator>=(const IString&, const IString&);
+  friend Boolean operator>=(const IString&, const char*);
+  friend Boolean operator>=(const char*, const IString&);
+  friend IString operator+(const IString&, const IString&);
+  friend IString operator+(const IString&, const char*);
+  friend IString operator+(const char*, const IString&);
+  friend std::ostream& operator<<(std::ostream&, const IString&);
+
+  char* _data;
+  unsigned _length;
+};
+
+#endif  // MORVEK_ISTRING_HPP_

@@ -1,0 +1,48 @@
+// textsize.hpp: size arithmetic shared by the IString sources (internal,
+// not installed).
+//
+// A string's length is an unsigned 32-bit count and its buffer holds one
+// more byte for the terminator, so the longest string has 0xFFFFFFFE
+// characters. Every length that an operation computes goes through these
+// helpers in 64-bit arithmetic; one that does not fit throws
+// std::bad_array_new_length before the operation changes anything.
+
+#ifndef MORVEK_TEXTSIZE_HPP_
+#define MORVEK_TEXTSIZE_HPP_
+
+#include <cstdint>
+#include <cstring>
+#include <new>
+
+namespace morvek {
+namespace internal {
+
+// The longest length an IString may have.
+constexpr std::uint64_t kMaxLength = 0xFFFFFFFEu;
+
+[[noreturn]] inline void throwSizeDoesNotFit() {
+  throw std::bad_array_new_length();
+}
+
+// `length` as a 32-bit string length, or throws when it does not fit.
+inline unsigned checkedLength(std::uint64_t length) {
+  if (length > kMaxLength) throwSizeDoesNotFit();
+  return static_cast<unsigned>(length);
+}
+
+// Length of a NUL-terminated text, 0 for a null pointer; throws for a text
+// too long to be a string.
+inline unsigned textLength(const char* p) {
+  return p == nullptr ? 0u : checkedLength(std::strlen(p));
+}
+
+// A new[] buffer for a string of `length` characters (one more byte for the
+// terminator, which the caller writes); throws when `length` does not fit.
+inline char* newBuffer(std::uint64_t length) {
+  return new char[static_cast<std::size_t>(checkedLength(length)) + 1];
+}
+
+}  // namespace internal
+}  // namespace morvek
+
+#endif  // MORVEK_TEXTSIZE_HPP_
