@@ -49,16 +49,16 @@ enum BooleanConstants { False = 0, True = 1 };
 
 class IString;
 
-// Relational operators (friends of IString, declared here to carry the export
-// macro).
-//
-// Order two strings byte by byte as unsigned 8-bit values, as strcmp does:
-// "B" < "a" < "\xE9", and a proper prefix sorts first ("ab" < "abc"). Only
-// the characters before the first NUL byte take part: the string "a\0b"
-// (length 3) equals "a". A null string (or a null const char*) sorts before
-// every string that has a buffer, the empty string included; two null
-// strings are equal. Each returns 1 or 0. Example: IString("abc") < "abd"
-// gives 1.
+/// Relational operators (friends of IString, declared here to carry the export
+/// macro).
+///
+/// Order two strings byte by byte as unsigned 8-bit values, as strcmp does:
+/// "B" < "a" < "\xE9", and a proper prefix sorts first ("ab" < "abc"). Only
+/// the characters before the first NUL byte take part: the string "a\0b"
+/// (length 3) equals "a". A null string (or a null const char*) sorts before
+/// every string that has a buffer, the empty string included; two null
+/// strings are equal. Each returns 1 or 0. Example: IString("abc") < "abd"
+/// gives 1.
 MORVEK_API Boolean operator==(const IString& string1, const IString& string2);
 MORVEK_API Boolean operator==(const IString& string1, const char* string2);
 MORVEK_API Boolean operator==(const char* string1, const IString& string2);
@@ -78,49 +78,47 @@ MORVEK_API Boolean operator>=(const IString& string1, const IString& string2);
 MORVEK_API Boolean operator>=(const IString& string1, const char* string2);
 MORVEK_API Boolean operator>=(const char* string1, const IString& string2);
 
-// Concatenation into a new string.
-//
-// Returns the characters of the first operand followed by those of the
-// second, in one buffer of exactly the total length. An IString operand
-// contributes all its length() characters, inner NUL bytes included; a
-// const char* operand contributes its characters up to its first NUL, and a
-// null pointer contributes nothing. The result always has a buffer: joining
-// two null strings gives the empty string. Example: IString("ab") + "cd"
-// gives "abcd".
+/// Concatenation into a new string.
+///
+/// Returns the characters of the first operand followed by those of the
+/// second, in one buffer of exactly the total length. An IString operand
+/// contributes all its length() characters, inner NUL bytes included; a
+/// const char* operand contributes its characters up to its first NUL, and a
+/// null pointer contributes nothing. The result always has a buffer: joining
+/// two null strings gives the empty string. Example: IString("ab") + "cd"
+/// gives "abcd".
 MORVEK_API IString operator+(const IString& aString, const IString& bString);
 MORVEK_API IString operator+(const IString& aString, const char* bString);
 MORVEK_API IString operator+(const char* aString, const IString& bString);
 
-// Stream output: writes the characters before the first NUL byte, with no
-// separator and no line end, and returns aStream. A null string writes
-// nothing and leaves the stream's state alone. Example: std::cout <<
-// IString("a\0b", 3, ' ') writes "a".
+/// Stream output: writes the characters before the first NUL byte, with no
+/// separator and no line end, and returns aStream. A null string writes
+/// nothing and leaves the stream's state alone. Example: std::cout <<
+/// IString("a\0b", 3, ' ') writes "a".
 MORVEK_API std::ostream& operator<<(std::ostream& aStream,
                                     const IString& aString);
 
 class IString {
  public:
-  // ---------------------------------------------------------------------
-  // Construction, assignment and access
-  // ---------------------------------------------------------------------
-  //
-  // IString() is the empty string (a buffer holding only the terminator).
-  // IString(const char* p) copies p up to its first NUL; a null p gives the
-  // null string and a pointer to a NUL gives the empty string. The copy
-  // constructor and operator= copy all length() characters, inner NUL bytes
-  // included, and keep a null string null and an empty string empty.
-  // Assignment builds the new buffer before it releases the old one, so a
-  // failed allocation leaves the old value; self-assignment changes nothing.
-  // The character constructors always give a string of length 1 (a NUL
-  // character included). The integer constructors give the decimal text
-  // (a leading '-' for a negative value, no leading zeros, "0" for zero).
-  // Example: IString(-42) gives "-42"; IString(static_cast<const char*>(0))
-  // has length() 0 and a null pointer.
+  /// @name Construction, assignment and access
+  /// @{
+  /// IString() is the empty string (a buffer holding only the terminator).
+  /// IString(const char* p) copies p up to its first NUL; a null p gives the
+  /// null string and a pointer to a NUL gives the empty string. The copy
+  /// constructor and operator= copy all length() characters, inner NUL bytes
+  /// included, and keep a null string null and an empty string empty.
+  /// Assignment builds the new buffer before it releases the old one, so a
+  /// failed allocation leaves the old value; self-assignment changes nothing.
+  /// The character constructors always give a string of length 1 (a NUL
+  /// character included). The integer constructors give the decimal text
+  /// (a leading '-' for a negative value, no leading zeros, "0" for zero).
+  /// Example: IString(-42) gives "-42"; IString(static_cast<const char*>(0))
+  /// has length() 0 and a null pointer.
   MORVEK_API IString();
   MORVEK_API IString(const char* p);
-  // \overload Same as the const char* form.
+  /// \overload Same as the const char* form.
   MORVEK_API IString(const signed char* p);
-  // \overload Same as the const char* form.
+  /// \overload Same as the const char* form.
   MORVEK_API IString(const unsigned char* p);
   MORVEK_API IString(const IString& aString);
   MORVEK_API IString(int num);
@@ -132,18 +130,18 @@ class IString {
   MORVEK_API IString(char ch);
   MORVEK_API IString(unsigned char ch);
 
-  // The shortest text that reads back to the same double, fixed or
-  // scientific notation whichever is shorter (what std::to_chars writes with
-  // no format): 0.1 gives "0.1", 2.0 gives "2", 100000.0 gives "1e+05",
-  // -0.0 gives "-0", infinity "inf" and NaN "nan".
+  /// The shortest text that reads back to the same double, fixed or
+  /// scientific notation whichever is shorter (what std::to_chars writes with
+  /// no format): 0.1 gives "0.1", 2.0 gives "2", 100000.0 gives "1e+05",
+  /// -0.0 gives "-0", infinity "inf" and NaN "nan".
   MORVEK_API IString(double data);
 
-  // Fixed-width construction: exactly lenBuffer characters, taken from
-  // pBuffer (read up to its first NUL) and cut there or padded with
-  // padCharacter. A null pBuffer is a source of no characters; lenBuffer 0
-  // gives the empty string. A lenBuffer of 0xFFFFFFFF leaves no room for the
-  // terminator and throws std::bad_array_new_length.
-  // Example: IString("abc", 5, '*') gives "abc**".
+  /// Fixed-width construction: exactly lenBuffer characters, taken from
+  /// pBuffer (read up to its first NUL) and cut there or padded with
+  /// padCharacter. A null pBuffer is a source of no characters; lenBuffer 0
+  /// gives the empty string. A lenBuffer of 0xFFFFFFFF leaves no room for the
+  /// terminator and throws std::bad_array_new_length.
+  /// Example: IString("abc", 5, '*') gives "abc**".
   MORVEK_API IString(const void* pBuffer, unsigned lenBuffer,
                      char padCharacter = ' ');
 
@@ -151,68 +149,68 @@ class IString {
 
   MORVEK_API IString& operator=(const IString& aString);
 
-  // Number of characters, not counting the terminator; inner NUL bytes
-  // count. 0 for both the null and the empty string.
+  /// Number of characters, not counting the terminator; inner NUL bytes
+  /// count. 0 for both the null and the empty string.
   unsigned length() const { return _length; }
-  // \overload Same as length().
+  /// \overload Same as length().
   unsigned size() const { return _length; }
 
-  // The object's own buffer (a null pointer for the null string). Writes
-  // through it never change length(); it stays valid until the object is
-  // destroyed or an operation replaces the buffer.
+  /// The object's own buffer (a null pointer for the null string). Writes
+  /// through it never change length(); it stays valid until the object is
+  /// destroyed or an operation replaces the buffer.
   operator char*() const { return _data; }
-  // \overload The same pointer as signed char*.
+  /// \overload The same pointer as signed char*.
   operator signed char*() const {
     return reinterpret_cast<signed char*>(_data);
   }
-  // \overload The same pointer as unsigned char*.
+  /// \overload The same pointer as unsigned char*.
   operator unsigned char*() const {
     return reinterpret_cast<unsigned char*>(_data);
   }
+  /// @}
 
-  // ---------------------------------------------------------------------
-  // Comparison, concatenation, streams and conversions
-  // ---------------------------------------------------------------------
+  /// @name Comparison, concatenation, streams and conversions
+  /// @{
 
-  // Appends in place: the object gets a new buffer of exactly the new length
-  // holding its old characters and then those of the argument (an IString's
-  // length() characters; a const char*'s characters before its first NUL).
-  // A null pointer, or a null IString, leaves the object unchanged; anything
-  // else gives a null object a buffer (null += "" gives the empty string).
-  // Appending the object to itself doubles it. On failure the object keeps
-  // its value. Each call copies the whole string, so n one-byte appends cost
-  // time proportional to n squared: build long texts with one operator+ or
-  // in a std::string first.
-  // Example: s = "ab"; s += "cd" gives "abcd".
+  /// Appends in place: the object gets a new buffer of exactly the new length
+  /// holding its old characters and then those of the argument (an IString's
+  /// length() characters; a const char*'s characters before its first NUL).
+  /// A null pointer, or a null IString, leaves the object unchanged; anything
+  /// else gives a null object a buffer (null += "" gives the empty string).
+  /// Appending the object to itself doubles it. On failure the object keeps
+  /// its value. Each call copies the whole string, so n one-byte appends cost
+  /// time proportional to n squared: build long texts with one operator+ or
+  /// in a std::string first.
+  /// Example: s = "ab"; s += "cd" gives "abcd".
   MORVEK_API IString& operator+=(const IString& aString);
   MORVEK_API IString& operator+=(const char* pString);
 
-  // Reads one line from aStream, up to delim (which is taken from the stream
-  // and not stored), keeping at most its first 1023 characters; what happens
-  // to the rest of a longer line and to the stream's state flags is
-  // istream::getline's behaviour. The result always has a buffer and stops
-  // at the first NUL byte of the line. End of input and errors show in the
-  // stream's state, not in the result (which is then the empty string).
-  // Calls may run on several threads at once.
-  // Example: for the input "abc\ndef", lineFrom(in) gives "abc".
+  /// Reads one line from aStream, up to delim (which is taken from the stream
+  /// and not stored), keeping at most its first 1023 characters; what happens
+  /// to the rest of a longer line and to the stream's state flags is
+  /// istream::getline's behaviour. The result always has a buffer and stops
+  /// at the first NUL byte of the line. End of input and errors show in the
+  /// stream's state, not in the result (which is then the empty string).
+  /// Calls may run on several threads at once.
+  /// Example: for the input "abc\ndef", lineFrom(in) gives "abc".
   MORVEK_API static IString lineFrom(std::istream& aStream, char delim = '\n');
 
-  // A copy of the string: a null string gives a null string.
+  /// A copy of the string: a null string gives a null string.
   MORVEK_API IString asString() const;
 
-  // The decimal value of the text as strtol(_, 0, 10), strtoul(_, 0, 10) and
-  // strtod read it: leading white space is skipped, the number ends at the
-  // first character that cannot continue it, text without a number gives 0,
-  // out-of-range values give what those functions return. A null string
-  // gives 0. Example: IString("  42abc").asInt() gives 42; IString("0x1A")
-  // .asInt() gives 0; IString("-1").asUnsigned() gives ULONG_MAX.
+  /// The decimal value of the text as strtol(_, 0, 10), strtoul(_, 0, 10) and
+  /// strtod read it: leading white space is skipped, the number ends at the
+  /// first character that cannot continue it, text without a number gives 0,
+  /// out-of-range values give what those functions return. A null string
+  /// gives 0. Example: IString("  42abc").asInt() gives 42; IString("0x1A")
+  /// .asInt() gives 0; IString("-1").asUnsigned() gives ULONG_MAX.
   MORVEK_API long asInt() const;
   MORVEK_API unsigned long asUnsigned() const;
   MORVEK_API double asDouble() const;
+  /// @}
 
-  // ---------------------------------------------------------------------
-  // Search and classification
-  // ---------------------------------------------------------------------
+  /// @name Search and classification
+  /// @{
 
   MORVEK_API Boolean isBinaryDigits() const;
   MORVEK_API Boolean isDigits() const;
@@ -227,10 +225,10 @@ class IString {
   MORVEK_API unsigned indexOfAnyBut(const char* in_string,
                                     unsigned startPos = 1) const;
   MORVEK_API unsigned occurrencesOf(char ch, unsigned startPos = 1) const;
+  /// @}
 
-  // ---------------------------------------------------------------------
-  // Sub-strings, indexing, padding and removal
-  // ---------------------------------------------------------------------
+  /// @name Sub-strings, indexing, padding and removal
+  /// @{
 
   MORVEK_API IString subString(unsigned startPos) const;
   MORVEK_API IString subString(unsigned startPos, unsigned length,
@@ -246,10 +244,10 @@ class IString {
   MORVEK_API static IString insert(const IString& aString,
                                    const IString& anInsert, unsigned index = 0,
                                    char padCharacter = ' ');
+  /// @}
 
-  // ---------------------------------------------------------------------
-  // Stripping and case
-  // ---------------------------------------------------------------------
+  /// @name Stripping and case
+  /// @{
 
   MORVEK_API IString& upperCase();
   MORVEK_API static IString upperCase(const IString& aString);
@@ -265,10 +263,10 @@ class IString {
   MORVEK_API IString& stripTrailing();
   MORVEK_API IString& stripTrailing(const char* p);
   MORVEK_API static IString stripTrailingBlanks(const IString& aString);
+  /// @}
 
-  // ---------------------------------------------------------------------
-  // Replacement
-  // ---------------------------------------------------------------------
+  /// @name Replacement
+  /// @{
 
   MORVEK_API IString& change(const IString& pInputChars,
                              const IString& pOutputChars, unsigned startPos = 1,
@@ -299,10 +297,10 @@ class IString {
                                    const IString& outputString,
                                    unsigned startPos = 1,
                                    unsigned numChanges = 0xFFFFFFFFu);
+  /// @}
 
-  // ---------------------------------------------------------------------
-  // Words
-  // ---------------------------------------------------------------------
+  /// @name Words
+  /// @{
 
   MORVEK_API IString word(unsigned wordNumber) const;
   MORVEK_API IString words(unsigned firstNumber) const;
@@ -310,10 +308,10 @@ class IString {
   MORVEK_API unsigned indexOfWord(unsigned wordNumber) const;
   MORVEK_API unsigned lengthOfWord(unsigned wordNumber) const;
   MORVEK_API unsigned numWords() const;
+  /// @}
 
-  // ---------------------------------------------------------------------
-  // Radix conversions
-  // ---------------------------------------------------------------------
+  /// @name Radix conversions
+  /// @{
 
   MORVEK_API IString& b2c();
   MORVEK_API static IString b2c(const IString& aString);
@@ -339,12 +337,14 @@ class IString {
   MORVEK_API static IString x2c(const IString& aString);
   MORVEK_API IString& x2d();
   MORVEK_API static IString x2d(const IString& aString);
+  /// @}
 
-  // Three-way comparison result; see the relational operators above.
+  /// Three-way comparison result (Equal, Greater, Less) behind the relational
+  /// operators.
   enum CompareResult { Equal = 0, Greater = 1, Less = 2 };
 
  protected:
-  // The object's buffer, as operator char*() gives it.
+  /// The object's buffer, as operator char*() gives it.
   char* data() const { return _data; }
 
  private:
