@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build in $1 into a temporary prefix and builds and runs the
-# consumer program against it, once through the CMake package and once
-# through pkg-config.
+# consumer programs against it: the C++ program once through the CMake
+# package and once through pkg-config, and the C program that uses only
+# lexcext.h through pkg-config.
 set -euo pipefail
 build=$1
 root=$(pwd)
@@ -9,7 +10,7 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 prefix=$scratch/prefix
 
-cmake --install "$build" --prefix "$prefix"
+cmake --install "$build" --prefix "$prefix" >/dev/null
 
 echo "-- consumer through find_package(morvek CONFIG)"
 cmake -S "$root/examples/consumer" -B "$scratch/cmake" -G Ninja \
@@ -23,3 +24,9 @@ export PKG_CONFIG_PATH="$prefix/lib/pkgconfig:$prefix/lib/x86_64-linux-gnu/pkgco
 c++ -std=c++11 -Wall -Wextra -Werror "$root/examples/consumer/main.cpp" \
   $(pkg-config --cflags --libs morvek) -o "$scratch/consumer-pc"
 "$scratch/consumer-pc"
+
+echo "-- C consumer of lexcext.h through pkg-config"
+# shellcheck disable=SC2046
+cc -std=c99 -Wall -Wextra -Werror "$root/examples/consumer/helpers.c" \
+  $(pkg-config --cflags --libs morvek) -o "$scratch/helpers-c"
+"$scratch/helpers-c"

@@ -7,6 +7,8 @@
 #include <cstring>
 #include <istream>
 #include <ostream>
+#include <string>
+#include <string_view>
 
 #include "textsize.hpp"
 
@@ -112,6 +114,42 @@ IString& IString::operator=(const IString& aString) {
   _data = new_data;
   _length = aString._length;
   return *this;
+}
+
+IString::IString(IString&& aString) noexcept
+    : _data(aString._data), _length(aString._length) {
+  aString._data = nullptr;
+  aString._length = 0;
+}
+
+IString& IString::operator=(IString&& aString) noexcept {
+  if (this == &aString) return *this;
+  delete[] _data;
+  _data = aString._data;
+  _length = aString._length;
+  aString._data = nullptr;
+  aString._length = 0;
+  return *this;
+}
+
+IString::IString(const std::string& aString)
+    : IString(std::string_view(aString)) {}
+
+IString::IString(std::string_view aString)
+    : _data(nullptr), _length(checkedLength(aString.size())) {
+  _data = copyOf(aString.data(), _length);
+}
+
+std::string IString::asStdString() const {
+  return _data ? std::string(_data, _length) : std::string();
+}
+
+std::size_t std::hash<IString>::operator()(
+    const IString& aString) const noexcept {
+  const char* text = aString;
+  if (text == nullptr) return std::hash<std::string_view>()(std::string_view());
+  return std::hash<std::string_view>()(
+      std::string_view(text, strnlen(text, aString.length())));
 }
 
 void IString::create_numeric_string(int x, unsigned& length, char*& buffer) {

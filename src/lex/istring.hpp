@@ -31,7 +31,12 @@
 #ifndef MORVEK_ISTRING_HPP_
 #define MORVEK_ISTRING_HPP_
 
+#include <cstddef>
 #include <iosfwd>
+#include <string>
+#if __cplusplus >= 201703L
+#include <string_view>
+#endif
 
 #if defined(MORVEK_STATIC)
 #define MORVEK_API
@@ -148,6 +153,52 @@ class IString {
   MORVEK_API ~IString();
 
   MORVEK_API IString& operator=(const IString& aString);
+
+  /// Moving: the new object, or the assigned one, takes over aString's buffer
+  /// without copying it (a null string stays null, an empty string empty),
+  /// and aString becomes the null string. Neither allocates nor throws. Moving
+  /// an object onto itself keeps its value. Example: IString a("ab"); IString
+  /// b(std::move(a)); gives b == "ab" and a null a.
+  MORVEK_API IString(IString&& aString) noexcept;
+  /// \overload Move assignment; the object's old buffer is released.
+  MORVEK_API IString& operator=(IString&& aString) noexcept;
+
+  /// Construction from a std::string: a copy of all its size() characters,
+  /// inner NUL bytes included; an empty std::string gives the empty string
+  /// (never the null string). Example: IString(std::string("a\0b", 3)) has
+  /// length() 3.
+  MORVEK_API IString(const std::string& aString);
+#if __cplusplus >= 201703L
+  /// \overload The same from a std::string_view (C++17); a default-made view
+  /// gives the empty string too.
+  MORVEK_API IString(std::string_view aString);
+#endif
+
+  /// The whole text as a std::string: all length() characters, inner NUL
+  /// bytes included; empty for the null string. Example:
+  /// IString("abc").asStdString() gives std::string("abc").
+  MORVEK_API std::string asStdString() const;
+#if __cplusplus >= 201703L
+  /// A view of the object's own buffer (C++17): all length() characters,
+  /// inner NUL bytes included; an empty view with a null data() for the null
+  /// string. It stays valid while the buffer does (see operator char*()).
+  std::string_view asStringView() const {
+    return _data ? std::string_view(_data, _length) : std::string_view();
+  }
+#endif
+
+  /// Pointers to the first character and one past the last, for range-for
+  /// and the standard algorithms: all length() characters, inner NUL bytes
+  /// included. Both are null for the null string. Writes through the
+  /// non-const forms change the characters in place, never the length.
+  /// Example: for (char c : IString("ab")) visits 'a' and 'b'.
+  char* begin() { return _data; }
+  /// \overload
+  char* end() { return _data + _length; }
+  /// \overload
+  const char* begin() const { return _data; }
+  /// \overload
+  const char* end() const { return _data + _length; }
 
   /// Number of characters, not counting the terminator; inner NUL bytes
   /// count. 0 for both the null and the empty string.
@@ -402,5 +453,17 @@ class IString {
   char* _data;
   unsigned _length;
 };
+
+/// Hashing for unordered containers, consistent with operator==: only the
+/// characters before the first NUL byte take part, so strings that compare
+/// equal hash equal ("a\0b" of length 3 hashes as "a"). The null string
+/// hashes as the empty string, although the two compare unequal.
+namespace std {
+template <>
+struct hash<IString> {
+  /// The hash of the characters of aString before its first NUL byte.
+  MORVEK_API std::size_t operator()(const IString& aString) const noexcept;
+};
+}  // namespace std
 
 #endif  // MORVEK_ISTRING_HPP_

@@ -4,10 +4,18 @@
 #include <lexcext.h>
 #include <istring.hpp>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
 #include <sstream>
+#include <string>
+#include <unordered_set>
+#include <utility>
+#include <vector>
+#if __cplusplus >= 201703L
+#include <string_view>
+#endif
 
 static int failures = 0;
 
@@ -52,6 +60,43 @@ int main() {
   char buffer[12];
   check(std::strcmp(itoa(255, buffer, 16), "ff") == 0, "itoa");
   check(strcmpi("Hello", "hELLO") == 0, "strcmpi");
+
+  // Standard-library interop: std::string in and out, moves, containers,
+  // range-for and hashing.
+  const std::string with_nul("a\0b", 3);
+  IString from_std = with_nul;
+  IString direct(std::string("xyz"));
+  check(from_std.length() == 3 && from_std == "a" && direct == "xyz",
+        "IString from std::string");
+  check(direct == std::string("xyz") && std::string("xy") < direct,
+        "comparison with std::string");
+  check((direct + std::string("!")) == "xyz!", "direct + std::string");
+  check(from_std.asStdString() == with_nul, "asStdString()");
+  IString moved = std::move(direct);
+  check(moved == "xyz" && static_cast<char*>(direct) == nullptr, "move");
+  direct = std::move(moved);
+  std::swap(direct, m);
+  check(direct == "xyzabdx" && m == "xyz", "swap");
+  std::vector<IString> list;
+  list.push_back(IString("b"));
+  list.emplace_back("a");
+  list.push_back(with_nul);
+  std::sort(list.begin(), list.end());
+  check(list[0] == "a" && list[2] == "b", "vector and sort");
+  std::unordered_set<IString> set(list.begin(), list.end());
+  check(set.size() == 2 && set.count("b") == 1, "unordered_set");
+  unsigned x_count = 0;
+  for (char ch : s) x_count += ch == 'x';
+  check(x_count == 2 && std::count(s.begin(), s.end(), 'y') == 1,
+        "range-for and algorithms");
+#if __cplusplus >= 201703L
+  const std::string_view view("v\0w", 3);
+  IString from_view = view;
+  check(from_view.length() == 3 && from_view.asStringView() == view,
+        "string_view in and out");
+  check(from_view == std::string_view("v") && IString(view) != "w",
+        "comparison with std::string_view");
+#endif
 
   if (failures == 0) std::printf("usability checks passed\n");
   return failures == 0 ? 0 : 1;
