@@ -31,6 +31,10 @@
 #ifndef MORVEK_ISTRING_HPP_
 #define MORVEK_ISTRING_HPP_
 
+/// \file
+/// IString, a value class for 8-bit text, with its free operators
+/// (comparison, concatenation, stream output) and std::hash<IString>.
+
 #include <cstddef>
 #include <iosfwd>
 #include <string>
@@ -46,13 +50,20 @@
 #define MORVEK_API
 #endif
 
-// Truth values: the digit predicates and the relational operators return
-// Boolean, 1 for true and 0 for false.
+/// @name Truth values
+/// @{
+
+/// Truth values: the digit predicates and the relational operators return
+/// Boolean, 1 for true and 0 for false.
 typedef int Boolean;
 typedef int IBoolean;
 enum BooleanConstants { False = 0, True = 1 };
+/// @}
 
 class IString;
+
+/// @name Relational operators
+/// @{
 
 /// Relational operators (friends of IString, declared here to carry the export
 /// macro).
@@ -82,6 +93,10 @@ MORVEK_API Boolean operator>(const char* string1, const IString& string2);
 MORVEK_API Boolean operator>=(const IString& string1, const IString& string2);
 MORVEK_API Boolean operator>=(const IString& string1, const char* string2);
 MORVEK_API Boolean operator>=(const char* string1, const IString& string2);
+/// @}
+
+/// @name Concatenation
+/// @{
 
 /// Concatenation into a new string.
 ///
@@ -95,6 +110,7 @@ MORVEK_API Boolean operator>=(const char* string1, const IString& string2);
 MORVEK_API IString operator+(const IString& aString, const IString& bString);
 MORVEK_API IString operator+(const IString& aString, const char* bString);
 MORVEK_API IString operator+(const char* aString, const IString& bString);
+/// @}
 
 /// Stream output: writes the characters before the first NUL byte, with no
 /// separator and no line end, and returns aStream. A null string writes
@@ -103,10 +119,17 @@ MORVEK_API IString operator+(const char* aString, const IString& bString);
 MORVEK_API std::ostream& operator<<(std::ostream& aStream,
                                     const IString& aString);
 
+/// A value class for 8-bit text: an owned buffer of exactly length() + 1
+/// bytes, the characters (which may include NUL bytes) and a terminator, or
+/// no buffer at all for the null string. Positions are 1-based and a returned
+/// position of 0 means "none". The members come in families, each documented
+/// once at its first member; the file comment of istring.hpp and the guide
+/// give the rules that hold for all of them.
 class IString {
  public:
   /// @name Construction, assignment and access
   /// @{
+
   /// IString() is the empty string (a buffer holding only the terminator).
   /// IString(const char* p) copies p up to its first NUL; a null p gives the
   /// null string and a pointer to a NUL gives the empty string. The copy
@@ -121,9 +144,11 @@ class IString {
   /// has length() 0 and a null pointer.
   MORVEK_API IString();
   MORVEK_API IString(const char* p);
-  /// \overload Same as the const char* form.
+  /// \overload
+  /// Same as the const char* form.
   MORVEK_API IString(const signed char* p);
-  /// \overload Same as the const char* form.
+  /// \overload
+  /// Same as the const char* form.
   MORVEK_API IString(const unsigned char* p);
   MORVEK_API IString(const IString& aString);
   MORVEK_API IString(int num);
@@ -160,7 +185,8 @@ class IString {
   /// an object onto itself keeps its value. Example: IString a("ab"); IString
   /// b(std::move(a)); gives b == "ab" and a null a.
   MORVEK_API IString(IString&& aString) noexcept;
-  /// \overload Move assignment; the object's old buffer is released.
+  /// \overload
+  /// Move assignment; the object's old buffer is released.
   MORVEK_API IString& operator=(IString&& aString) noexcept;
 
   /// Construction from a std::string: a copy of all its size() characters,
@@ -169,7 +195,8 @@ class IString {
   /// length() 3.
   MORVEK_API IString(const std::string& aString);
 #if __cplusplus >= 201703L
-  /// \overload The same from a std::string_view (C++17); a default-made view
+  /// \overload
+  /// The same from a std::string_view (C++17); a default-made view
   /// gives the empty string too.
   MORVEK_API IString(std::string_view aString);
 #endif
@@ -203,18 +230,21 @@ class IString {
   /// Number of characters, not counting the terminator; inner NUL bytes
   /// count. 0 for both the null and the empty string.
   unsigned length() const { return _length; }
-  /// \overload Same as length().
+  /// \overload
+  /// Same as length().
   unsigned size() const { return _length; }
 
   /// The object's own buffer (a null pointer for the null string). Writes
   /// through it never change length(); it stays valid until the object is
   /// destroyed or an operation replaces the buffer.
   operator char*() const { return _data; }
-  /// \overload The same pointer as signed char*.
+  /// \overload
+  /// The same pointer as signed char*.
   operator signed char*() const {
     return reinterpret_cast<signed char*>(_data);
   }
-  /// \overload The same pointer as unsigned char*.
+  /// \overload
+  /// The same pointer as unsigned char*.
   operator unsigned char*() const {
     return reinterpret_cast<unsigned char*>(_data);
   }
@@ -454,11 +484,11 @@ class IString {
   unsigned _length;
 };
 
+namespace std {
 /// Hashing for unordered containers, consistent with operator==: only the
 /// characters before the first NUL byte take part, so strings that compare
 /// equal hash equal ("a\0b" of length 3 hashes as "a"). The null string
 /// hashes as the empty string, although the two compare unequal.
-namespace std {
 template <>
 struct hash<IString> {
   /// The hash of the characters of aString before its first NUL byte.

@@ -1,4 +1,5 @@
-/* lexcext.h: case-insensitive comparison, reversal, case folding and integer
+/** \file
+ * lexcext.h: case-insensitive comparison, reversal, case folding and integer
  * formatting for plain NUL-terminated strings and memory blocks.
  *
  * The functions have C linkage and are exported under these plain names; the
@@ -25,34 +26,38 @@
 extern "C" {
 #endif
 
-/* Case-insensitive comparison, folding to lower case: negative, 0 or
+/** Case-insensitive comparison, folding to lower case: negative, 0 or
  * positive as strcmp gives for lower-cased copies of the two strings (which
  * are not changed). A prefix sorts first. strcmpi("Hello", "hELLO") is 0;
  * strcmpi("a", "_") is positive, since 'a' sorts after '_'. */
 LEXCEXT_API int strcmpi(const char* string1, const char* string2);
 
-/* Case-insensitive comparison of at most len bytes, folding to upper case:
+/** Case-insensitive comparison of at most len bytes, folding to upper case:
  * exactly -1, 0 or +1. A terminator compares as the byte 0, so the shorter
  * string sorts first; the comparison stops at a terminator that both strings
  * reach together, so nothing beyond it is read. len of 0 or less gives 0.
  * strnicmp("abc", "ABD", 2) is 0; strnicmp("a", "_", 1) is -1. */
 LEXCEXT_API int strnicmp(const char* string1, const char* string2, int len);
 
-/* Case-insensitive comparison of exactly cnt bytes, folding to lower case:
+/** Case-insensitive comparison of exactly cnt bytes, folding to lower case:
  * negative, 0 or positive as memcmp gives for lower-cased copies. NUL bytes
  * are ordinary bytes. memicmp("A\0b", "a\0B", 3) is 0. */
 LEXCEXT_API int memicmp(const void* buf1, const void* buf2, unsigned int cnt);
 
-/* Reverses string in place up to its terminator and returns it:
+/** Reverses string in place up to its terminator and returns it:
  * "abc" becomes "cba". */
 LEXCEXT_API char* strrev(char* string);
 
-/* Folds string to lower (strlwr) or upper (strupr) case in place up to its
+/** @name Case folding
+ * @{ */
+
+/** Folds string to lower (strlwr) or upper (strupr) case in place up to its
  * terminator and returns it: strlwr on "MiXeD 123" gives "mixed 123". */
 LEXCEXT_API char* strlwr(char* string);
 LEXCEXT_API char* strupr(char* string);
+/** @} */
 
-/* Writes value into buffer in radix 8, 10 or 16 and returns buffer. Radix 8
+/** Writes value into buffer in radix 8, 10 or 16 and returns buffer. Radix 8
  * and 16 write the 32-bit pattern as an unsigned number (-1 gives
  * "37777777777" and "ffffffff"), radix 10 the signed value; no prefix,
  * lower-case hexadecimal digits. buffer must hold 12 bytes. Any other radix
