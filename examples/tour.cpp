@@ -2,8 +2,13 @@
 #include <lexcext.h>
 #include <istring.hpp>
 
+#include <algorithm>
 #include <iostream>
 #include <sstream>
+#include <string>
+#include <unordered_set>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -85,6 +90,31 @@ void tourHelpers() {
   std::cout << "  itoa(5, buffer, 2) -> " << itoa(5, buffer, 2) << '\n';
 }
 
+void tourInterop() {
+  std::cout << "Standard library interop\n";
+  const std::string bytes("a\0b", 3);
+  const IString from_std(bytes);
+  show("IString(std::string(\"a\\0b\", 3)).length()", from_std.length());
+  show("...asStdString() == bytes", from_std.asStdString() == bytes);
+  IString source("moved");
+  const IString target(std::move(source));
+  show("target after IString target(std::move(source))", target);
+  show("source after the move", source);
+  std::vector<IString> list;
+  list.push_back(IString("pear"));
+  list.push_back(IString("apple"));
+  std::sort(list.begin(), list.end());
+  show("sorted {pear, apple}: first", list.front());
+  std::unordered_set<IString> set;
+  set.insert(IString("a"));
+  set.insert(from_std);  // equal to "a": only the text before a NUL counts
+  show("unordered_set {\"a\", \"a\\0b\"}.size()",
+       static_cast<long>(set.size()));
+  std::cout << "  for (char c : IString(\"abc\")) ->";
+  for (char c : IString("abc")) std::cout << ' ' << c;
+  std::cout << '\n';
+}
+
 }  // namespace
 
 int main() {
@@ -93,5 +123,6 @@ int main() {
   // Later families: tourSearch(); tourSubstrings(); tourStripping();
   // tourReplacement(); tourWords(); tourRadix();
   tourHelpers();
+  tourInterop();
   return 0;
 }
