@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <unordered_set>
 #include <utility>
@@ -12,9 +11,9 @@
 #include <string_view>
 #endif
 
-namespace {
+#include "test_util.hpp"
 
-const char* bufferOf(const IString& s) { return s; }
+namespace {
 
 // The null string, the empty string, plain text and text with an inner NUL.
 std::vector<IString> samples() {
@@ -22,15 +21,8 @@ std::vector<IString> samples() {
   v.push_back(IString(static_cast<const char*>(nullptr)));
   v.push_back(IString(""));
   v.push_back(IString("abc"));
-  v.push_back(IString("a") + IString('\0') + "b");
+  v.push_back(withBytes(std::string("a\0b", 3)));
   return v;
-}
-
-void expectBytes(const IString& s, const std::string& bytes) {
-  ASSERT_NE(bufferOf(s), nullptr);
-  ASSERT_EQ(s.length(), bytes.size());
-  EXPECT_EQ(std::memcmp(bufferOf(s), bytes.data(), bytes.size()), 0);
-  EXPECT_EQ(bufferOf(s)[s.length()], '\0');
 }
 
 }  // namespace
@@ -71,14 +63,14 @@ TEST(Move, AssignmentReleasesTheOldValueAndSurvivesSelfMove) {
 TEST(StdString, ConstructionKeepsEveryByte) {
   const std::string cases[] = {"", "abc", std::string("a\0b", 3),
                                std::string("\0", 1), "\xff\x80 z"};
-  for (const std::string& bytes : cases) {
-    expectBytes(IString(bytes), bytes);
+  for (const std::string& text : cases) {
+    EXPECT_EQ(bytes(IString(text)), text);
 #if __cplusplus >= 201703L
-    expectBytes(IString(std::string_view(bytes)), bytes);
+    EXPECT_EQ(bytes(IString(std::string_view(text))), text);
 #endif
   }
 #if __cplusplus >= 201703L
-  expectBytes(IString(std::string_view()), "");
+  EXPECT_EQ(bytes(IString(std::string_view())), "");
 #endif
 }
 
@@ -100,7 +92,7 @@ TEST(Range, CoversEveryCharacterAndWritesInPlace) {
   EXPECT_EQ(null_string.begin(), nullptr);
   EXPECT_EQ(null_string.end(), nullptr);
 
-  IString s = IString("a") + IString('\0') + "b";
+  IString s = withBytes(std::string("a\0b", 3));
   const char* buffer = s;
   std::string seen;
   for (char c : s) seen += c;
@@ -115,8 +107,8 @@ TEST(Range, CoversEveryCharacterAndWritesInPlace) {
 TEST(Hash, EqualStringsHashEqual) {
   const std::hash<IString> hash{};
   const IString a("a");
-  const IString a_nul_b = IString("a") + IString('\0') + "b";
-  const IString nul_x = IString('\0') + "x";
+  const IString a_nul_b = withBytes(std::string("a\0b", 3));
+  const IString nul_x = withBytes(std::string("\0x", 2));
   ASSERT_TRUE(a == a_nul_b && IString("") == nul_x);
   EXPECT_EQ(hash(a), hash(a_nul_b));
   EXPECT_EQ(hash(IString("")), hash(nul_x));
