@@ -3,14 +3,38 @@
 
 #include <cstring>
 #include <initializer_list>
-#include <optional>
+#include <ostream>
 #include <string>
 #include <utility>
 
 namespace {
 
-using Text = std::optional<std::string>;  // std::nullopt: the null string
-const Text kNull = std::nullopt;
+// The bytes of a string, or the null string (kNull): std::optional's part
+// that these tests use, also under C++11.
+class Text {
+ public:
+  Text() : null_(true) {}
+  Text(const char* text) : null_(false), bytes_(text) {}
+  Text(const std::string& bytes) : null_(false), bytes_(bytes) {}
+  explicit operator bool() const { return !null_; }
+  const std::string& operator*() const { return bytes_; }
+  const std::string* operator->() const { return &bytes_; }
+  friend bool operator==(const Text& a, const Text& b) {
+    return a.null_ == b.null_ && a.bytes_ == b.bytes_;
+  }
+  friend void PrintTo(const Text& t, std::ostream* os) {
+    if (t.null_) {
+      *os << "null";
+    } else {
+      *os << ::testing::PrintToString(t.bytes_);
+    }
+  }
+
+ private:
+  bool null_;
+  std::string bytes_;
+};
+const Text kNull;
 const std::string kNul(1, '\0');
 
 IString make(const Text& text) {
