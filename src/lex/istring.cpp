@@ -13,6 +13,7 @@
 #include "wordsplit.hpp"
 
 using morvek::internal::checkedLength;
+using morvek::internal::countWords;
 using morvek::internal::newBuffer;
 using morvek::internal::PatternScan;
 using morvek::internal::textLength;
@@ -522,11 +523,10 @@ unsigned IString::lengthOfWord(unsigned wordNumber) const {
 }
 
 unsigned IString::numWords() const {
-  WordScanner scanner(_data);
-  WordSpan span;
-  unsigned word_count = 0;
-  while (scanner.next(span)) ++word_count;
-  return word_count;
+  if (_data == nullptr) return 0;
+  const void* nul = std::memchr(_data, '\0', _length);
+  return countWords(_data, nul ? static_cast<const char*>(nul) - _data
+                               : std::size_t{_length});
 }
 
 // ===========================================================================
