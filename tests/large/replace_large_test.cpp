@@ -3,20 +3,33 @@
 
 #include <new>
 
-// A string holds at most 2^32 - 2 characters. Doubling every 'a' of a text
-// of 2^31 gives 2^32; leaving the first one or two alone gives 2^32 - 1 (one
-// too many) and 2^32 - 2.
+// A string holds at most 2^32 - 2 characters.
+
 TEST(Translate, ThrowsWhenTheResultWouldNotFitAndKeepsTheText) {
   IString s(nullptr, 0x80000000u, 'a');
   const char* before = s;
-  EXPECT_THROW(s.translate("a", "aa"), std::bad_array_new_length);
-  EXPECT_THROW(s.change(IString("a"), IString("aa"), 2),
-               std::bad_array_new_length);
+  const IString a64(nullptr, 64, 'a'), a128(nullptr, 128, 'a');
+  EXPECT_THROW(s.translate(a64, a128), std::bad_array_new_length);
   EXPECT_EQ(static_cast<const char*>(s), before);
   EXPECT_EQ(s.length(), 0x80000000u);
+}
 
-  s.change("a", "aa", 3);
-  EXPECT_EQ(s.length(), 0xFFFFFFFEu);
-  EXPECT_EQ(static_cast<const char*>(s)[0xFFFFFFFDu], 'a');
-  EXPECT_EQ(static_cast<const char*>(s)[0xFFFFFFFEu], '\0');
+// 32768 replacements that each add 65536 characters to a text of 2^31 - 2
+// characters reach the longest length exactly; one more character is too
+// many.
+TEST(Change, GrowsToTheLongestLengthAndNoFurther) {
+  const IString out(nullptr, 65537, 'b');
+  {
+    IString s(nullptr, 0x7FFFFFFFu, 'a');
+    EXPECT_THROW(s.change("a", out, 1, 32768), std::bad_array_new_length);
+    EXPECT_EQ(s.length(), 0x7FFFFFFFu);
+  }
+  IString s(nullptr, 0x7FFFFFFEu, 'a');
+  s.change("a", out, 1, 32768);
+  ASSERT_EQ(s.length(), 0xFFFFFFFEu);
+  const char* p = s;
+  EXPECT_EQ(p[32768u * 65537u - 1], 'b');
+  EXPECT_EQ(p[32768u * 65537u], 'a');
+  EXPECT_EQ(p[0xFFFFFFFDu], 'a');
+  EXPECT_EQ(p[0xFFFFFFFEu], '\0');
 }
