@@ -3,8 +3,8 @@
 
 #include <new>
 
-// A string holds at most 2^32 - 2 characters.
-
+// A string holds at most 2^32 - 2 characters: doubling a text of 2^31 is
+// one replacement too many.
 TEST(Translate, ThrowsWhenTheResultWouldNotFitAndKeepsTheText) {
   IString s(nullptr, 0x80000000u, 'a');
   const char* before = s;
