@@ -12,6 +12,12 @@ IString make(const std::string& t) {  // keeps inner NULs
   return s;
 }
 
+// Every character of a string literal, inner NUL bytes included.
+template <std::size_t N>
+std::string lit(const char (&text)[N]) {
+  return std::string(text, N - 1);
+}
+
 std::string bytes(const IString& s) {
   return s.length() ? std::string(static_cast<const char*>(s), s.length()) : "";
 }
@@ -35,7 +41,6 @@ std::string reference(const std::string& text, const std::string& in,
 }  // namespace
 
 TEST(Change, ReplacesFromStartWithinLimit) {
-  using namespace std::string_literals;
   const std::string a50(50, 'a');
   const struct {
     std::string text, in, out;
@@ -46,9 +51,9 @@ TEST(Change, ReplacesFromStartWithinLimit) {
       {"abcabc", "bc", "X", 0, 10, "aXaX"},
       {"aaaa", "a", "bb", 1, 2, "bbbbaa"},
       {"abcd", "bc", "X", 3, 10, "abcd"},
-      {"ab\0ab"s, "b", "XYZ", 1, 10, "aXYZ\0ab"s},
-      {"a\0ab"s, "a", "X", 3, 10, "a\0Xb"s},
-      {"a\0b"s, "a\0b"s, "X", 1, 10, "a\0b"s},
+      {lit("ab\0ab"), "b", "XYZ", 1, 10, lit("aXYZ\0ab")},
+      {lit("a\0ab"), "a", "X", 3, 10, lit("a\0Xb")},
+      {lit("a\0b"), lit("a\0b"), "X", 1, 10, lit("a\0b")},
       {a50 + "b", a50.substr(40) + "b", "X", 1, 10, a50.substr(10) + "X"},
   };
   for (const auto& c : cases) {

@@ -377,7 +377,8 @@ class IString {
   MORVEK_API IString& change(const char* pInputChars, const char* pOutputChars,
                              unsigned startPos = 1,
                              unsigned numChanges = 0xFFFFFFFFu);
-  /// \overload translate replaces every occurrence in the whole text, as
+  /// \overload
+  /// translate replaces every occurrence in the whole text, as
   /// change with startPos 1 and no limit; padCharacter is not used.
   /// Example: IString("a.b.c").translate(".", "::") gives "a::b::c".
   MORVEK_API IString& translate(const IString& inputChars,
@@ -392,7 +393,8 @@ class IString {
   MORVEK_API IString& translate(const char* pInputChars,
                                 const char* pOutputChars,
                                 char padCharacter = ' ');
-  /// \overload Returns a changed copy of aString, which stays as it is.
+  /// \overload
+  /// Returns a changed copy of aString, which stays as it is.
   MORVEK_API static IString change(const IString& aString,
                                    const IString& inputString,
                                    const IString& outputString,
