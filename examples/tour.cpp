@@ -111,9 +111,69 @@ void tourStripping() {
 
 // --- replacement (tourReplacement) ---
 
+void tourReplacement() {
+  std::cout << "Replacement\n";
+  IString s("abcabc");
+  show("\"abcabc\".change(\"bc\", \"X\", 3)", s.change("bc", "X", 3));
+  s = "aaaa";
+  show("\"aaaa\".change(\"a\", \"bb\", 1, 2)", s.change("a", "bb", 1, 2));
+  s = "aaa";
+  show("\"aaa\".change(\"aa\", \"b\")", s.change("aa", "b"));
+  s = "a.b.c";
+  show("\"a.b.c\".translate(\".\", \"::\")", s.translate(".", "::"));
+  s = "abab";
+  show("\"abab\".change(\"ab\", \"\")", s.change("ab", ""));
+  s = "ab";
+  show("s = \"ab\"; s.change(s, \"x\")", s.change(s, "x"));
+  const IString with_nul = IString("a.b") + IString('\0') + ".c";
+  s = with_nul;
+  show("\"a.b\" NUL \".c\" translate(\".\", \"-\") (stops at the NUL)",
+       s.translate(".", "-"));
+  show("IString::change(\"x-y-z\", \"-\", \"+\", 3)",
+       IString::change("x-y-z", "-", "+", 3));
+}
+
 // --- words (tourWords) ---
 
+void tourWords() {
+  const IString s("  one two\tthree\n");
+  std::cout << "Words of \"  one two\\tthree\\n\"\n";
+  show("numWords()", s.numWords());
+  show("word(3)", s.word(3));
+  show("word(4)", s.word(4));
+  show("words(2)", s.words(2));
+  show("words(1, 2)", s.words(1, 2));
+  show("indexOfWord(2)", s.indexOfWord(2));
+  show("lengthOfWord(2)", s.lengthOfWord(2));
+}
+
 // --- radix conversions (tourRadix) ---
+
+void tourRadix() {
+  std::cout << "Radix conversions\n";
+  show("IString::b2x(\"11111\")", IString::b2x("11111"));
+  show("IString::b2d(\"1010\")", IString::b2d("1010"));
+  show("IString::b2c(\"010000010100001001000011\")",
+       IString::b2c("010000010100001001000011"));
+  show("IString::d2x(\"255\")", IString::d2x("255"));
+  show("IString::d2x(\"4294967296\") (modulo 2^32)",
+       IString::d2x("4294967296"));
+  show("IString::d2b(\"10\")", IString::d2b("10"));
+  show("IString::d2c(\"65\")", IString::d2c("65"));
+  show("IString::x2c(\"414243\")", IString::x2c("414243"));
+  show("IString::x2d(\"ff\")", IString::x2d("ff"));
+  show("IString::x2b(\"1f\")", IString::x2b("1f"));
+  show("IString::c2x(\"AB\")", IString::c2x("AB"));
+  show("IString::c2b(\"A\")", IString::c2b("A"));
+  show("IString::c2d(\"A\")", IString::c2d("A"));
+  // The bytes 0x01 0x00 from d2c, back to decimal and hexadecimal.
+  const IString bytes = IString::d2c("256");
+  show("IString::c2d(IString::d2c(\"256\"))", IString::c2d(bytes));
+  show("IString::c2x(IString::d2c(\"256\"))", IString::c2x(bytes));
+  IString s("12a");
+  show("s = \"12a\"; s.d2x()", s.d2x());
+  show("IString::x2c(\"4G\")", IString::x2c("4G"));
+}
 
 void tourHelpers() {
   char text[] = "MiXeD 123";
@@ -138,7 +198,9 @@ int main() {
   tourSearch();
   tourSubstrings();
   tourStripping();
-  // Later families: tourReplacement(); tourWords(); tourRadix();
+  tourReplacement();
+  tourWords();
+  tourRadix();
   tourHelpers();
   return 0;
 }

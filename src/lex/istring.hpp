@@ -327,6 +327,22 @@ class IString {
   /// @name Replacement
   /// @{
 
+  /// change replaces, in place, occurrences of the input string (the first
+  /// argument) by the output string: those that begin at or after position
+  /// startPos (0 is taken as 1), at most numChanges of them (0 replaces
+  /// none; the default, all), found left to right without overlapping. Text
+  /// put in by a replacement is not searched again. The search stops at the
+  /// first NUL byte at or after startPos; the characters from there on are
+  /// kept as they are. A null or empty input string, or one holding a NUL
+  /// byte, matches nothing; a null or empty output string deletes each
+  /// occurrence. An IString argument contributes its length() characters, a
+  /// const char* those before its first NUL (a null pointer none). When
+  /// something is replaced the object gets a new buffer of exactly the new
+  /// length (deleting every character leaves the empty string, not the null
+  /// string); otherwise it keeps its buffer and a null or empty object stays
+  /// as it is. Either argument may be the object itself or point into its
+  /// buffer. Each call is linear in the length of the text.
+  /// Example: IString("abcabc").change("bc", "X", 3) gives "abcaX".
   MORVEK_API IString& change(const IString& pInputChars,
                              const IString& pOutputChars, unsigned startPos = 1,
                              unsigned numChanges = 0xFFFFFFFFu);
@@ -339,6 +355,9 @@ class IString {
   MORVEK_API IString& change(const char* pInputChars, const char* pOutputChars,
                              unsigned startPos = 1,
                              unsigned numChanges = 0xFFFFFFFFu);
+  /// \overload translate replaces every occurrence in the whole text, as
+  /// change with startPos 1 and no limit; padCharacter is not used.
+  /// Example: IString("a.b.c").translate(".", "::") gives "a::b::c".
   MORVEK_API IString& translate(const IString& inputChars,
                                 const IString& outputChars,
                                 char padCharacter = ' ');
@@ -351,6 +370,7 @@ class IString {
   MORVEK_API IString& translate(const char* pInputChars,
                                 const char* pOutputChars,
                                 char padCharacter = ' ');
+  /// \overload Returns a changed copy of aString, which stays as it is.
   MORVEK_API static IString change(const IString& aString,
                                    const IString& inputString,
                                    const IString& outputString,
@@ -361,6 +381,24 @@ class IString {
   /// @name Words
   /// @{
 
+  /// A word is a maximal run of characters other than space, LF, CR, TAB, VT
+  /// and FF in the text before its first NUL byte; the set does not follow
+  /// the locale, so 0xA0 and other control characters belong to words. Words
+  /// are numbered from 1 and there is no word 0. word(n) is a new string
+  /// holding word n. words(first, num) runs from the first character of word
+  /// first through the last character of word first + num - 1, or of the
+  /// last word if there are fewer, keeping the delimiters between them as
+  /// they stand; words(first) runs through the last word. word and words give
+  /// the empty string when there is no such word (n or first 0 included)
+  /// and when num is 0. indexOfWord(n) is the position of the first
+  /// character of word n and lengthOfWord(n) its length, both 0 when there
+  /// is none; numWords() counts the words. A null or empty string has no
+  /// words. None of these changes the object, copies its whole text or keeps
+  /// state between calls: they may run on several threads at once and
+  /// between the calls of a caller's strtok sequence.
+  /// Example: for "  one two\tthree\n", word(3) gives "three", words(2) gives
+  /// "two\tthree", words(1, 2) gives "one two", indexOfWord(2) gives 7 and
+  /// numWords() gives 3.
   MORVEK_API IString word(unsigned wordNumber) const;
   MORVEK_API IString words(unsigned firstNumber) const;
   MORVEK_API IString words(unsigned firstNumber, unsigned numWords) const;
@@ -372,28 +410,64 @@ class IString {
   /// @name Radix conversions
   /// @{
 
+  /// Re-express the text in another form: <from>2<to>, where b is binary
+  /// digits ('0', '1'), d decimal digits, x hexadecimal digits (read in either
+  /// case, written in upper case) and c raw bytes of any value, NUL included
+  /// (the whole length() is read). The member form replaces the object's
+  /// content by a new buffer of exactly the result's length and returns the
+  /// object; the static form returns the result and leaves its argument
+  /// unchanged. Where a number is formed it is taken modulo 2^32 and written
+  /// without leading zeros ("0" for zero); conversions between digit groups
+  /// and bytes (b2c, b2x, c2b, c2x, x2b, x2c) keep every group, leading zeros
+  /// included. An input of length 0 (null or empty) or one that is not all
+  /// digits of the source radix gives the null string; x2c differs (below).
+  /// A result too long for a string (2^32 - 1 characters or more: c2b of 2^29
+  /// bytes, x2b of 2^30 digits, c2x of 2^31 bytes) throws
+  /// std::bad_array_new_length; the object changes only once the result is
+  /// complete, so that and a failed allocation leave it as it was.
+  /// b2c: 8 digits per byte, grouped from the right, the leftmost n mod 8
+  /// digits forming the first byte: "100000001" gives the bytes 0x01 0x01.
   MORVEK_API IString& b2c();
   MORVEK_API static IString b2c(const IString& aString);
+  /// b2d: "1010" gives "10"; only the rightmost 32 digits count.
   MORVEK_API IString& b2d();
   MORVEK_API static IString b2d(const IString& aString);
+  /// b2x: 4 digits per hexadecimal digit, grouped from the right: "11111"
+  /// gives "1F", "0000000" gives "00".
   MORVEK_API IString& b2x();
   MORVEK_API static IString b2x(const IString& aString);
+  /// c2b: 8 binary digits per byte: "A" gives "01000001".
   MORVEK_API IString& c2b();
   MORVEK_API static IString c2b(const IString& aString);
+  /// c2d: the bytes as one big-endian number, so only the last four count:
+  /// "A" gives "65", the bytes 0x01 0x00 give "256".
   MORVEK_API IString& c2d();
   MORVEK_API static IString c2d(const IString& aString);
+  /// c2x: 2 hexadecimal digits per byte: "AB" gives "4142", the byte 0x0F
+  /// gives "0F".
   MORVEK_API IString& c2x();
   MORVEK_API static IString c2x(const IString& aString);
+  /// d2b: "10" gives "1010"; "0" gives "0".
   MORVEK_API IString& d2b();
   MORVEK_API static IString d2b(const IString& aString);
+  /// d2c: the value as the shortest big-endian byte string, 1 to 4 bytes:
+  /// "65" gives "A", "256" gives the bytes 0x01 0x00, "0" one 0x00 byte.
   MORVEK_API IString& d2c();
   MORVEK_API static IString d2c(const IString& aString);
+  /// d2x: "255" gives "FF"; "4294967296" gives "0".
   MORVEK_API IString& d2x();
   MORVEK_API static IString d2x(const IString& aString);
+  /// x2b: 4 binary digits per hexadecimal digit: "1f" gives "00011111".
   MORVEK_API IString& x2b();
   MORVEK_API static IString x2b(const IString& aString);
+  /// x2c: digit pairs read from the left as bytes, an odd count led by an
+  /// implied '0': "414243" gives "ABC", "abc" the bytes 0x0A 0xBC. Length 0
+  /// leaves a null string null and an empty string empty; a character that is
+  /// not a hexadecimal digit gives the empty string, not the null string.
   MORVEK_API IString& x2c();
   MORVEK_API static IString x2c(const IString& aString);
+  /// x2d: 1 to 8 digits, so the value always fits: "ff" gives "255"; nine
+  /// digits, even "000000000", give the null string.
   MORVEK_API IString& x2d();
   MORVEK_API static IString x2d(const IString& aString);
   /// @}
