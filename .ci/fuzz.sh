@@ -18,9 +18,14 @@ export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 for target in istring_ops lexcext; do
   echo "-- ${target}_fuzz for ${seconds}s"
   cp -r "fuzz/corpus/$target" "$scratch/$target"
+  status=0
   "build/fuzz/fuzz/${target}_fuzz" -max_len=512 -max_total_time="$seconds" \
     -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
     -artifact_prefix="build/fuzz/artifacts/${target}-" "$@" \
-    "$scratch/$target" 2>&1 | grep -E '^(#[0-9]+ +DONE|stat::|==|SUMMARY|op [0-9]+:|  )' || true
-  test "${PIPESTATUS[0]}" -eq 0
+    "$scratch/$target" >"$scratch/$target.log" 2>&1 || status=$?
+  if [ "$status" -ne 0 ]; then
+    tail -n 60 "$scratch/$target.log"
+    exit "$status"
+  fi
+  grep -E '^(Done|stat::)' "$scratch/$target.log"
 done
