@@ -1,7 +1,7 @@
-// Several threads at once: const and word operations on shared strings, and
-// mutating operations on each thread's own strings. Each thread compares
-// what it gets with the results of the same work done beforehand on one
-// thread; the tsan preset runs this under ThreadSanitizer.
+// Several threads at once: const and word operations on shared strings,
+// line reading, and mutating operations on each thread's own strings. Each
+// thread compares what it gets with the results of the same work done
+// beforehand on one thread; the tsan preset runs this under ThreadSanitizer.
 
 #include <gtest/gtest.h>
 
@@ -37,6 +37,8 @@ std::string work(const IString (&shared)[4], int seed) {
     out << s.numWords() << text(s.word(2)) << text(s.words(2))
         << s.indexOfWord(2) << s.lengthOfWord(1);
 #endif
+    std::istringstream lines(text(s) + "\nrest");
+    out << text(IString::lineFrom(lines)) << text(IString::lineFrom(lines));
     IString own = s;
     own += IString(seed);
     own[own.length() + 2] = 'z';
