@@ -221,6 +221,12 @@ struct Worlds {
                        p == y, p != y, p<y, p <= y, p> y, p >= y};
           std::string s;
           for (int bit : r) s += char('0' + bit);
+#if MORVEK_LANDED_ECO
+          // Strings that compare equal hash equal.
+          using T = std::decay_t<decltype(w[0])>;
+          if constexpr (std::is_same<T, IString>::value)
+            if (x == y && std::hash<T>()(x) != std::hash<T>()(y)) s += "hash";
+#endif
           return s;
         });
       }
@@ -465,15 +471,43 @@ struct Worlds {
     break;
           switch (form) {
             MORVEK_FUZZ_RADIX(0, b2c)
-            MORVEK_FUZZ_RADIX(1, b2d) MORVEK_FUZZ_RADIX(2, b2x)
-                MORVEK_FUZZ_RADIX(3, c2b) MORVEK_FUZZ_RADIX(4, c2d)
-                    MORVEK_FUZZ_RADIX(5, c2x) MORVEK_FUZZ_RADIX(6, d2b)
-                        MORVEK_FUZZ_RADIX(7, d2c) MORVEK_FUZZ_RADIX(8, d2x)
-                            MORVEK_FUZZ_RADIX(9, x2b) MORVEK_FUZZ_RADIX(10, x2c)
+            MORVEK_FUZZ_RADIX(1, b2d)
+            MORVEK_FUZZ_RADIX(2, b2x) MORVEK_FUZZ_RADIX(3, c2b)
+                MORVEK_FUZZ_RADIX(4, c2d) MORVEK_FUZZ_RADIX(5, c2x)
+                    MORVEK_FUZZ_RADIX(6, d2b) MORVEK_FUZZ_RADIX(7, d2c)
+                        MORVEK_FUZZ_RADIX(8, d2x) MORVEK_FUZZ_RADIX(9, x2b)
+                            MORVEK_FUZZ_RADIX(10, x2c)
                                 MORVEK_FUZZ_RADIX(11, x2d)
           }
 #undef MORVEK_FUZZ_RADIX
           return std::string();
+        });
+      }
+#endif
+#if MORVEK_LANDED_ECO
+      case 28: {
+        std::string bytes = in.take(in.byte() % 32);
+        return step(op, [&](auto& w) {
+          using T = std::decay_t<decltype(w[0])>;
+          switch (kind) {
+            case 0:
+              w[a] = T(bytes);
+              break;
+            case 1:
+              w[a] = T(std::string_view(bytes));
+              break;
+            case 2:
+              w[a] = std::move(w[b]);
+              break;
+            default: {
+              T moved(std::move(w[b]));
+              w[a] = moved;
+            }
+          }
+          const auto& x = w[c];
+          return x.asStdString() + "|" + std::string(x.asStringView()) + "|" +
+                 std::string(x.begin(), x.end()) +
+                 (x.asStringView().data() == nullptr ? "null" : "");
         });
       }
 #endif

@@ -121,6 +121,27 @@ TEST(AllocationFailure, IndexingGrowsOrKeeps) {
             1);
 }
 
+#if MORVEK_LANDED_ECO
+TEST(AllocationFailure, StandardLibraryInteropKeepsItsValue) {
+  for (const Str& start : {text("ab"), Str(nullptr), text("")}) {
+    EXPECT_EQ(inject(start,
+                     [](auto& s) {
+                       return show(T_OF(s)(std::string("a\0b", 3))) +
+                              show(T_OF(s)(std::string_view("xy")));
+                     }),
+              2);
+    EXPECT_EQ(inject(start,
+                     [](auto& s) {
+                       T_OF(s) moved(std::move(s));
+                       std::string was = show(s);
+                       s = std::move(moved);
+                       return was + s.asStdString();
+                     }),
+              0);
+  }
+}
+#endif
+
 #if MORVEK_LANDED_SUBSTRINGS
 TEST(AllocationFailure, SubStringsAndEditingKeepTheirValue) {
   for (const Str& start : {text("abcdef"), Str(nullptr), text("")}) {
@@ -201,8 +222,9 @@ TEST(AllocationFailure, RadixConversionsKeepTheirValue) {
   inject(start, [](auto& s) { return show(s.name()); }); \
   inject(start, [](auto& s) { return show(T_OF(s)::name(s)); });
     RADIX(b2c)
-    RADIX(b2d) RADIX(b2x) RADIX(c2b) RADIX(c2d) RADIX(c2x) RADIX(d2b) RADIX(d2c)
-        RADIX(d2x) RADIX(x2b) RADIX(x2c) RADIX(x2d)
+    RADIX(b2d)
+    RADIX(b2x) RADIX(c2b) RADIX(c2d) RADIX(c2x) RADIX(d2b) RADIX(d2c) RADIX(d2x)
+        RADIX(x2b) RADIX(x2c) RADIX(x2d)
 #undef RADIX
   }
 }

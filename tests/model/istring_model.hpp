@@ -15,6 +15,7 @@
 #include <new>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -39,6 +40,25 @@ class Str {
 
   // ---- construction and access ----
   Str() = default;
+  Str(const Str&) = default;
+  Str& operator=(const Str&) = default;
+  Str(Str&& o) noexcept : s(std::move(o.s)), null(o.null) { o.setNull(); }
+  Str& operator=(Str&& o) noexcept {  // moving onto itself keeps the value
+    if (this != &o) {
+      s = std::move(o.s);
+      null = o.null;
+      o.setNull();
+    }
+    return *this;
+  }
+  explicit Str(std::string_view v) : s((need(v.size()), v)) {}
+  explicit Str(const std::string& v) : Str(std::string_view(v)) {}
+  std::string asStdString() const { return s; }
+  std::string_view asStringView() const {
+    return null ? std::string_view() : std::string_view(s);
+  }
+  const char* begin() const { return null ? nullptr : s.data(); }
+  const char* end() const { return null ? nullptr : s.data() + s.size(); }
   explicit Str(const char* p) : null(p == nullptr) {
     if (p) s = p;
   }
@@ -75,7 +95,8 @@ class Str {
     return cmp(a, b.cstr()) op 0;                        \
   }
   MODEL_REL(==)
-  MODEL_REL(!=) MODEL_REL(<) MODEL_REL(<=) MODEL_REL(>) MODEL_REL(>=)
+  MODEL_REL(!=)
+  MODEL_REL(<) MODEL_REL(<=) MODEL_REL(>) MODEL_REL(>=)
 #undef MODEL_REL
 
       static Str add(const std::string& a, const std::string& b) {
@@ -455,9 +476,10 @@ class Str {
 #define MODEL_STATIC(name) \
   static Str name(Str a) { return a.name(); }
   MODEL_STATIC(b2c)
-  MODEL_STATIC(b2d) MODEL_STATIC(b2x) MODEL_STATIC(c2b) MODEL_STATIC(c2d)
-      MODEL_STATIC(c2x) MODEL_STATIC(d2b) MODEL_STATIC(d2c) MODEL_STATIC(d2x)
-          MODEL_STATIC(x2b) MODEL_STATIC(x2c) MODEL_STATIC(x2d)
+  MODEL_STATIC(b2d)
+  MODEL_STATIC(b2x) MODEL_STATIC(c2b) MODEL_STATIC(c2d) MODEL_STATIC(c2x)
+      MODEL_STATIC(d2b) MODEL_STATIC(d2c) MODEL_STATIC(d2x) MODEL_STATIC(x2b)
+          MODEL_STATIC(x2c) MODEL_STATIC(x2d)
 #undef MODEL_STATIC
 };
 
