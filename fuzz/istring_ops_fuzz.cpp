@@ -11,6 +11,7 @@
 #include <sstream>
 #include <string>
 #include <type_traits>
+#include <utility>
 
 #include "istring.hpp"
 #include "landed.hpp"
@@ -107,6 +108,9 @@ struct Text {
   std::abort();
 }
 
+// The string type of a slot array, IString or the model.
+#define SLOT_T std::decay_t<decltype(w[0])>
+
 struct Worlds {
   IString is[4];
   Str ms[4];
@@ -138,105 +142,82 @@ struct Worlds {
   }
 
   void run(Reader& in) {
-    const int op = in.byte() % 32;
-    const std::uint8_t v = in.byte();
-    const int a = v & 3, b = (v >> 2) & 3, c = (v >> 4) & 3;
-    const int kind = v >> 6;
-    const unsigned la = ms[a].length();
+    const int op = in.byte() % 28, v = in.byte(), form = in.byte();
+    const int a = v & 3, b = (v >> 2) & 3, c = (v >> 4) & 3, kind = v >> 6;
+    const char ch = char(in.byte()), pad = char(in.byte());
+    const unsigned p = in.pos(ms[a].length()), n = in.pos(ms[a].length());
+    const Text s(in, true), t(in, false);  // s may point into a slot
+    // Steps return a text to compare; mutations return nothing.
+    auto go = [&](auto f) {
+      step(op, [&](auto& w) {
+        if constexpr (std::is_void<decltype(f(w))>::value) {
+          f(w);
+          return std::string();
+        } else {
+          return f(w);
+        }
+      });
+    };
     switch (op) {
       case 0: {  // bytes, NULs included, appended one character at a time
         std::string bytes = in.take(in.byte() % 48);
-        return step(op, [&](auto& w) {
-          using T = std::decay_t<decltype(w[0])>;
-          T r("");
-          for (char ch : bytes) r += T(ch);
+        return go([&](auto& w) {
+          SLOT_T r("");
+          for (char byte : bytes) r += SLOT_T(byte);
           w[a] = r;
-          return std::string();
         });
       }
-      case 1: {
-        Text t(in, false);
-        return step(op, [&](auto& w) {
-          using T = std::decay_t<decltype(w[0])>;
-          w[a] = T(t.get(w));
-          return std::string();
-        });
-      }
+      case 1:
+        return go([&](auto& w) { w[a] = SLOT_T(s.get(w)); });
       case 2:
-        return step(op, [&](auto& w) {
+        return go([&](auto& w) {
           if (kind == 0) w[a] = w[b];
           if (kind == 1) w[a] = w[b].asString();
-          if (kind >= 2) w[a] = std::decay_t<decltype(w[0])>(w[b]);
-          return std::string();
+          if (kind >= 2) w[a] = SLOT_T(w[b]);
         });
-      case 3: {
-        Text t(in, false);
-        unsigned n = in.pos(16);
-        char pad = char(in.byte());
-        return step(op, [&](auto& w) {
-          using T = std::decay_t<decltype(w[0])>;
-          w[a] = T(static_cast<const void*>(t.get(w)), n, pad);
-          return std::string();
+      case 3:
+        return go([&](auto& w) { w[a] = SLOT_T(t.get(w), n, pad); });
+      case 4:
+        return go([&](auto& w) {
+          using T = SLOT_T;
+          if (kind == 0) w[a] = form & 1 ? number<T>(int(n)) : number<T>(n);
+          if (kind == 1) w[a] = number<T>(long(int(n)) * 65537L);
+          if (kind == 2) w[a] = number<T>(n * 4294967311UL);
+          if (kind == 3) w[a] = form & 1 ? T(char(n)) : number<T>(short(n));
         });
-      }
-      case 4: {
-        unsigned n = in.u32();
-        return step(op, [&](auto& w) {
-          using T = std::decay_t<decltype(w[0])>;
-          T r = kind == 0   ? number<T>(int(n))
-                : kind == 1 ? number<T>(n)
-                : kind == 2 ? number<T>(long(int(n)) * 65537L)
-                            : number<T>(n * 4294967311UL);
-          w[a] = (b == 0) ? T(char(n)) : (b == 1) ? number<T>(short(n)) : r;
-          return std::string();
-        });
-      }
       case 5:
-        return step(op, [&](auto& w) {
-          w[a] += w[b];
-          return std::string();
+        return go([&](auto& w) { w[a] += w[b]; });
+      case 6:
+        return go([&](auto& w) { w[a] += s.get(w); });
+      case 7:
+        return go([&](auto& w) {
+          const char* q = t.get(w);
+          w[c] = kind == 0 ? w[a] + w[b] : kind == 1 ? w[a] + q : q + w[b];
         });
-      case 6: {
-        Text t(in, true);
-        return step(op, [&](auto& w) {
-          w[a] += t.get(w);
-          return std::string();
-        });
-      }
-      case 7: {
-        Text t(in, false);
-        return step(op, [&](auto& w) {
-          const char* p = t.get(w);
-          w[c] = kind == 0 ? w[a] + w[b] : kind == 1 ? w[a] + p : p + w[b];
-          return std::string();
-        });
-      }
-      case 8: {
-        Text t(in, false);
-        return step(op, [&](auto& w) {
-          const char* p = t.get(w);
+      case 8:
+        return go([&](auto& w) {
+          const char* q = t.get(w);
           const auto &x = w[a], &y = w[b];
-          int r[18] = {x == y, x != y, x<y, x <= y, x> y, x >= y,
-                       x == p, x != p, x<p, x <= p, x> p, x >= p,
-                       p == y, p != y, p<y, p <= y, p> y, p >= y};
-          std::string s;
-          for (int bit : r) s += char('0' + bit);
+          const int r[18] = {x == y, x != y, x<y, x <= y, x> y, x >= y,
+                             x == q, x != q, x<q, x <= q, x> q, x >= q,
+                             q == y, q != y, q<y, q <= y, q> y, q >= y};
+          std::string bits;
+          for (int bit : r) bits += char('0' + bit);
 #if MORVEK_LANDED_ECO
-          // Strings that compare equal hash equal.
-          using T = std::decay_t<decltype(w[0])>;
-          if constexpr (std::is_same<T, IString>::value)
-            if (x == y && std::hash<T>()(x) != std::hash<T>()(y)) s += "hash";
+          if constexpr (std::is_same<SLOT_T,
+                                     IString>::value)  // equal: same hash
+            if (x == y && std::hash<IString>()(x) != std::hash<IString>()(y))
+              bits += " hash differs";
 #endif
-          return s;
+          return bits;
         });
-      }
       case 9:
-        return step(op, [&](auto& w) {
+        return go([&](auto& w) {
           return show(w[a].asInt()) + " " + show(w[a].asUnsigned()) + " " +
                  show(w[a].asDouble());
         });
       case 10:
-        return step(op, [&](auto& w) {
+        return go([&](auto& w) {
           std::ostringstream o;
           o << w[a];
           return o.str() + (o.good() ? " good" : " bad");
@@ -244,266 +225,129 @@ struct Worlds {
       case 11: {
         std::string line = in.take(in.byte() % 32);
         for (int i = in.byte() % 64; i > 0; --i) line += line.substr(0, 40);
-        char delim = char(in.byte());
-        return step(op, [&](auto& w) {
-          using T = std::decay_t<decltype(w[0])>;
+        return go([&](auto& w) {
           std::istringstream stream(line);
-          w[a] = T::lineFrom(stream, delim);
-          w[b] = T::lineFrom(stream);
-          return std::string();
+          w[a] = SLOT_T::lineFrom(stream, ch);
+          w[b] = SLOT_T::lineFrom(stream);
         });
       }
       case 12:
-        return step(op, [&](auto& w) {
-          return show(w[a].isBinaryDigits() + 0) + show(w[a].isDigits() + 0) +
-                 show(w[a].isHexDigits() + 0);
+        return go([&](auto& w) {
+          const auto& x = w[a];
+          return show(x.isBinaryDigits() + x.isDigits() * 2 +
+                      x.isHexDigits() * 4);
         });
-      case 19: {
-        unsigned i = in.pos(la);
-        char ch = char(in.byte());
-        return step(op, [&](auto& w) {
-          char& r = w[a][i];
+      case 13:
+        return go([&](auto& w) {
+          char& r = w[a][p];
           std::string old(1, r);
           if (kind & 1) r = ch;
           return old;
         });
-      }
-      case 20: {
-        unsigned i = in.pos(la);
-        return step(op, [&](auto& w) {
-          const auto& x = w[a];
-          return std::string(1, x[i]);
-        });
-      }
-#if MORVEK_LANDED_SEARCH
-      case 13:
       case 14:
+        return go(
+            [&](auto& w) { return std::string(1, std::as_const(w[a])[p]); });
+#if MORVEK_LANDED_SEARCH
       case 15:
-      case 16: {
-        Text t(in, false);
-        char ch = char(in.byte());
-        unsigned p = in.pos(la);
-        return step(op, [&](auto& w) {
+        return go([&](auto& w) {
           const auto& x = w[a];
-          const char* s = t.get(w);
-          switch (op) {
-            case 13:
-              return show(x.indexOf(ch, p)) + show(x.indexOf(s, p));
-            case 14:
-              return show(x.lastIndexOf(ch, p)) + show(x.lastIndexOf(s, p));
-            case 15:
-              return show(x.indexOfAnyBut(ch, p)) + show(x.indexOfAnyBut(s, p));
-            default:
-              return show(x.occurrencesOf(ch, p)) + show(x.indexOf(s)) +
-                     show(x.lastIndexOf(s)) + show(x.indexOfAnyBut(s));
-          }
+          const char* q = t.get(w);
+          return show(x.indexOf(ch, p)) + " " + show(x.indexOf(q, p)) + " " +
+                 show(x.lastIndexOf(ch, p)) + " " + show(x.lastIndexOf(q, p)) +
+                 " " + show(x.indexOfAnyBut(ch, p)) + " " +
+                 show(x.indexOfAnyBut(q, p)) + " " +
+                 show(x.occurrencesOf(ch, p)) + " " + show(x.indexOf(q)) + " " +
+                 show(x.lastIndexOf(q)) + " " + show(x.indexOfAnyBut(q));
         });
-      }
 #endif
 #if MORVEK_LANDED_SUBSTRINGS
-      case 17: {
-        unsigned p = in.pos(la), n = in.pos(la);
-        char pad = char(in.byte());
-        return step(op, [&](auto& w) {
-          switch (kind) {
-            case 0:
-              w[b] = w[a].subString(p);
-              break;
-            case 1:
-              w[b] = w[a].subString(p, n, pad);
-              break;
-            case 2:
-              w[a].remove(p);
-              break;
-            default:
-              w[a].remove(p, n);
-          }
-          return std::string();
+      case 16:
+        return go([&](auto& w) {
+          if (kind == 0) w[b] = w[a].subString(p);
+          if (kind == 1) w[b] = w[a].subString(p, n, pad);
+          if (kind == 2) w[a].remove(p);
+          if (kind == 3) w[a].remove(p, n);
         });
-      }
-      case 18: {
-        unsigned p = in.pos(la);
-        char pad = char(in.byte());
-        return step(op, [&](auto& w) {
-          using T = std::decay_t<decltype(w[0])>;
-          switch (kind) {
-            case 0:
-              w[a].leftJustify(p, pad);
-              break;
-            case 1:
-              w[a].rightJustify(p, pad);
-              break;
-            case 2:
-              w[a].overlayWith(w[b], p, pad);
-              break;
-            default:
-              w[c] = T::insert(w[a], w[b], p, pad);
-          }
-          return std::string();
+      case 17:
+        return go([&](auto& w) {
+          if (kind == 0) w[a].leftJustify(p, pad);
+          if (kind == 1) w[a].rightJustify(p, pad);
+          if (kind == 2) w[a].overlayWith(w[b], p, pad);
+          if (kind == 3) w[c] = SLOT_T::insert(w[a], w[b], p, pad);
         });
-      }
 #endif
 #if MORVEK_LANDED_STRIPPING
-      case 21: {
-        Text t(in, false);
-        const int form = in.byte() % 14;
-        char ch = char(in.byte());
-        return step(op, [&](auto& w) {
-          using T = std::decay_t<decltype(w[0])>;
-          const char* s = t.get(w);
+      case 18:
+        return go([&](auto& w) {
+          using T = SLOT_T;
+          const char* q = t.get(w);
           auto& x = w[a];
-          switch (form) {
-            case 0:
-              x.strip();
-              break;
-            case 1:
-              x.strip(ch);
-              break;
-            case 2:
-              x.strip(s);
-              break;
-            case 3:
-              x.stripLeading();
-              break;
-            case 4:
-              x.stripLeading(s);
-              break;
-            case 5:
-              x.stripTrailing();
-              break;
-            case 6:
-              x.stripTrailing(s);
-              break;
-            case 7:
-              w[b] = T::stripBlanks(x);
-              break;
-            case 8:
-              w[b] = T::stripLeadingBlanks(x);
-              break;
-            case 9:
-              w[b] = T::stripTrailingBlanks(x);
-              break;
-            case 10:
-              x.upperCase();
-              break;
-            case 11:
-              x.lowerCase();
-              break;
-            case 12:
-              w[b] = T::upperCase(x);
-              break;
-            default:
-              w[b] = T::lowerCase(x);
-          }
-          return std::string();
+          const int f = form % 14;
+          if (f == 0) x.strip();
+          if (f == 1) x.strip(ch);
+          if (f == 2) x.strip(q);
+          if (f == 3) x.stripLeading();
+          if (f == 4) x.stripLeading(q);
+          if (f == 5) x.stripTrailing();
+          if (f == 6) x.stripTrailing(q);
+          if (f == 7) w[b] = T::stripBlanks(x);
+          if (f == 8) w[b] = T::stripLeadingBlanks(x);
+          if (f == 9) w[b] = T::stripTrailingBlanks(x);
+          if (f == 10) x.upperCase();
+          if (f == 11) x.lowerCase();
+          if (f == 12) w[b] = T::upperCase(x);
+          if (f == 13) w[b] = T::lowerCase(x);
         });
-      }
 #endif
 #if MORVEK_LANDED_REPLACEMENT
-      case 22:
-      case 23: {
-        Text s(in, true), t(in, true);
-        unsigned p = in.pos(la), n = in.pos(la);
-        const int form = in.byte() % 5;
-        char pad = char(in.byte());
-        return step(op, [&](auto& w) {
-          using T = std::decay_t<decltype(w[0])>;
-          const char *ps = s.get(w), *pt = t.get(w);
+      case 19:
+        return go([&](auto& w) {
+          const char *in_chars = s.get(w), *out_chars = t.get(w);
           auto& x = w[a];
-          if (op == 22) switch (form) {
-              case 0:
-                x.change(w[b], w[c], p, n);
-                break;
-              case 1:
-                x.change(w[b], pt, p, n);
-                break;
-              case 2:
-                x.change(ps, w[c], p, n);
-                break;
-              case 3:
-                x.change(ps, pt, p, n);
-                break;
-              default:
-                w[a] = T::change(w[b], w[c], x, p, n);
-            }
-          else
-            switch (form) {
-              case 0:
-                x.translate(w[b], w[c], pad);
-                break;
-              case 1:
-                x.translate(w[b], pt, pad);
-                break;
-              case 2:
-                x.translate(ps, w[c], pad);
-                break;
-              default:
-                x.translate(ps, pt, pad);
-            }
-          return std::string();
+          const int f = form % 9;
+          if (f == 0) x.change(w[b], w[c], p, n);
+          if (f == 1) x.change(w[b], out_chars, p, n);
+          if (f == 2) x.change(in_chars, w[c], p, n);
+          if (f == 3) x.change(in_chars, out_chars, p, n);
+          if (f == 4) x = SLOT_T::change(w[b], w[c], x, p, n);
+          if (f == 5) x.translate(w[b], w[c], pad);
+          if (f == 6) x.translate(w[b], out_chars, pad);
+          if (f == 7) x.translate(in_chars, w[c], pad);
+          if (f == 8) x.translate(in_chars, out_chars, pad);
         });
-      }
 #endif
 #if MORVEK_LANDED_WORDS
-      case 24: {
-        unsigned p = in.pos(8), n = in.pos(8);
-        return step(op, [&](auto& w) {
+      case 20:
+        return go([&](auto& w) {
           const auto& x = w[a];
           return show(x.word(p)) + show(x.words(p)) + show(x.words(p, n)) +
                  show(x.indexOfWord(p)) + " " + show(x.lengthOfWord(n)) + " " +
                  show(x.numWords());
         });
-      }
 #endif
 #if MORVEK_LANDED_RADIX
-      case 25:
-      case 26:
-      case 27: {
-        const int form = (op - 25) * 4 + (kind);  // 0..11
-        const bool copy = in.byte() & 1;
-        return step(op, [&](auto& w) {
-          using T = std::decay_t<decltype(w[0])>;
+      case 21:
+        return go([&](auto& w) {
+          using T = SLOT_T;
           auto& x = w[a];
-          auto& r = w[b];
-#define MORVEK_FUZZ_RADIX(i, name)                \
-  case i:                                         \
-    copy ? void(r = T::name(x)) : void(x.name()); \
-    break;
-          switch (form) {
-            MORVEK_FUZZ_RADIX(0, b2c)
-            MORVEK_FUZZ_RADIX(1, b2d)
-            MORVEK_FUZZ_RADIX(2, b2x) MORVEK_FUZZ_RADIX(3, c2b)
-                MORVEK_FUZZ_RADIX(4, c2d) MORVEK_FUZZ_RADIX(5, c2x)
-                    MORVEK_FUZZ_RADIX(6, d2b) MORVEK_FUZZ_RADIX(7, d2c)
-                        MORVEK_FUZZ_RADIX(8, d2x) MORVEK_FUZZ_RADIX(9, x2b)
-                            MORVEK_FUZZ_RADIX(10, x2c)
-                                MORVEK_FUZZ_RADIX(11, x2d)
-          }
-#undef MORVEK_FUZZ_RADIX
-          return std::string();
+          const bool copy = form & 1;
+#define RADIX(i, name) \
+  if (form / 2 % 12 == i) copy ? void(w[b] = T::name(x)) : void(x.name());
+          RADIX(0, b2c) RADIX(1, b2d) RADIX(2, b2x) RADIX(3, c2b);
+          RADIX(4, c2d) RADIX(5, c2x) RADIX(6, d2b) RADIX(7, d2c);
+          RADIX(8, d2x) RADIX(9, x2b) RADIX(10, x2c) RADIX(11, x2d);
+#undef RADIX
         });
-      }
 #endif
 #if MORVEK_LANDED_ECO
-      case 28: {
+      case 22: {
         std::string bytes = in.take(in.byte() % 32);
-        return step(op, [&](auto& w) {
-          using T = std::decay_t<decltype(w[0])>;
-          switch (kind) {
-            case 0:
-              w[a] = T(bytes);
-              break;
-            case 1:
-              w[a] = T(std::string_view(bytes));
-              break;
-            case 2:
-              w[a] = std::move(w[b]);
-              break;
-            default: {
-              T moved(std::move(w[b]));
-              w[a] = moved;
-            }
-          }
+        return go([&](auto& w) {
+          using T = SLOT_T;
+          if (kind == 0) w[a] = T(bytes);
+          if (kind == 1) w[a] = T(std::string_view(bytes));
+          if (kind == 2) w[a] = std::move(w[b]);
+          if (kind == 3) w[a] = T(std::move(w[b]));
           const auto& x = w[c];
           return x.asStdString() + "|" + std::string(x.asStringView()) + "|" +
                  std::string(x.begin(), x.end()) +
