@@ -84,22 +84,17 @@ class Str {
     int r = std::strcmp(a, b);
     return (r > 0) - (r < 0);
   }
-#define MODEL_REL(op)                                    \
-  friend bool operator op(const Str& a, const Str& b) {  \
-    return cmp(a.cstr(), b.cstr()) op 0;                 \
-  }                                                      \
-  friend bool operator op(const Str& a, const char* b) { \
-    return cmp(a.cstr(), b) op 0;                        \
-  }                                                      \
-  friend bool operator op(const char* a, const Str& b) { \
-    return cmp(a, b.cstr()) op 0;                        \
-  }
-  MODEL_REL(==)
-  MODEL_REL(!=)
-  MODEL_REL(<) MODEL_REL(<=) MODEL_REL(>) MODEL_REL(>=)
+  // clang-format off
+#define MODEL_REL(op)                                                         \
+  friend bool operator op(const Str& a, const Str& b) { return cmp(a.cstr(), b.cstr()) op 0; } \
+  friend bool operator op(const Str& a, const char* b) { return cmp(a.cstr(), b) op 0; } \
+  friend bool operator op(const char* a, const Str& b) { return cmp(a, b.cstr()) op 0; } \
+  static_assert(true, "")
+  MODEL_REL(==); MODEL_REL(!=); MODEL_REL(<); MODEL_REL(<=); MODEL_REL(>); MODEL_REL(>=);
 #undef MODEL_REL
+  // clang-format on
 
-      static Str add(const std::string& a, const std::string& b) {
+  static Str add(const std::string& a, const std::string& b) {
     need(u64(a.size()) + b.size());
     return of(a + b);
   }
@@ -139,10 +134,15 @@ class Str {
   bool isBinaryDigits() const { return all("01"); }
   bool isDigits() const { return all("0123456789"); }
   bool isHexDigits() const { return all("0123456789ABCDEFabcdef"); }
-  unsigned indexOf(char c, unsigned start = 1) const {
+  // The first position from `start` (0 taken as 1) whose byte passes `hit`.
+  template <class Hit>
+  unsigned first(unsigned start, Hit hit) const {
     for (u64 i = start ? start : 1; i <= s.size(); ++i)
-      if (s[i - 1] == c) return unsigned(i);
+      if (hit(s[i - 1])) return unsigned(i);
     return 0;
+  }
+  unsigned indexOf(char c, unsigned start = 1) const {
+    return first(start, [c](char x) { return x == c; });
   }
   unsigned indexOf(const char* p, unsigned start = 1) const {
     if (!p) return 0;
@@ -171,17 +171,13 @@ class Str {
     return r == npos ? 0 : unsigned(r + 1);
   }
   unsigned indexOfAnyBut(char c, unsigned start = 1) const {
-    for (u64 i = start ? start : 1; i <= s.size(); ++i)
-      if (s[i - 1] != c) return unsigned(i);
-    return 0;
+    return first(start, [c](char x) { return x != c; });
   }
   unsigned indexOfAnyBut(const char* p, unsigned start = 1) const {
     if (!p) return 0;
     std::size_t n = std::strlen(p);
     if (n == 1) return indexOfAnyBut(p[0], start);
-    for (u64 i = start ? start : 1; i <= s.size(); ++i)
-      if (s[i - 1] != 0 && !std::memchr(p, s[i - 1], n)) return unsigned(i);
-    return 0;
+    return first(start, [&](char x) { return x && !std::memchr(p, x, n); });
   }
   unsigned occurrencesOf(char c, unsigned start = 1) const {
     unsigned count = 0;
@@ -475,11 +471,11 @@ class Str {
   }
 #define MODEL_STATIC(name) \
   static Str name(Str a) { return a.name(); }
-  MODEL_STATIC(b2c)
-  MODEL_STATIC(b2d)
-  MODEL_STATIC(b2x) MODEL_STATIC(c2b) MODEL_STATIC(c2d) MODEL_STATIC(c2x)
-      MODEL_STATIC(d2b) MODEL_STATIC(d2c) MODEL_STATIC(d2x) MODEL_STATIC(x2b)
-          MODEL_STATIC(x2c) MODEL_STATIC(x2d)
+  // clang-format off
+  MODEL_STATIC(b2c); MODEL_STATIC(b2d); MODEL_STATIC(b2x); MODEL_STATIC(c2b);
+  MODEL_STATIC(c2d); MODEL_STATIC(c2x); MODEL_STATIC(d2b); MODEL_STATIC(d2c);
+  MODEL_STATIC(d2x); MODEL_STATIC(x2b); MODEL_STATIC(x2c); MODEL_STATIC(x2d);
+  // clang-format on
 #undef MODEL_STATIC
 };
 
