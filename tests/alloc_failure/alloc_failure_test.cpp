@@ -102,6 +102,19 @@ TEST(AllocationFailure, CoreKeepsEveryValue) {
       return show(T_OF(s)::lineFrom(in));
     });
   }
+  // The remaining constructors, one allocation each.
+  EXPECT_EQ(
+      inject(
+          abc,
+          [](auto&) {
+            return show(IString(reinterpret_cast<const signed char*>("s"))) +
+                   show(IString(reinterpret_cast<const unsigned char*>("u"))) +
+                   show(IString(static_cast<unsigned char>('c'))) +
+                   show(IString(short(-5))) + show(IString(65535u)) +
+                   show(IString(static_cast<unsigned short>(9))) +
+                   show(IString(-7L));
+          }),
+      7);
   EXPECT_GT(inject(abc,
                    [](auto& s) {
                      if constexpr (std::is_same<T_OF(s), Str>::value)
@@ -223,8 +236,10 @@ TEST(AllocationFailure, RadixConversionsKeepTheirValue) {
   inject(start, [](auto& s) { return show(T_OF(s)::name(s)); });
     RADIX(b2c)
     RADIX(b2d)
-    RADIX(b2x) RADIX(c2b) RADIX(c2d) RADIX(c2x) RADIX(d2b) RADIX(d2c) RADIX(d2x)
-        RADIX(x2b) RADIX(x2c) RADIX(x2d)
+    RADIX(b2x)
+    RADIX(c2b)
+    RADIX(c2d) RADIX(c2x) RADIX(d2b) RADIX(d2c) RADIX(d2x) RADIX(x2b) RADIX(x2c)
+        RADIX(x2d)
 #undef RADIX
   }
 }
