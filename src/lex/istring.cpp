@@ -9,11 +9,17 @@
 #include <ostream>
 #include <utility>
 
+#include "replace_scan.hpp"
 #include "textsize.hpp"
+#include "wordsplit.hpp"
 
 using morvek::internal::checkedLength;
+using morvek::internal::countWords;
 using morvek::internal::newBuffer;
+using morvek::internal::PatternScan;
 using morvek::internal::textLength;
+using morvek::internal::WordScanner;
+using morvek::internal::WordSpan;
 
 namespace {
 
@@ -339,9 +345,190 @@ const char& IString::operator[](unsigned index) const {
 // Replacement
 // ===========================================================================
 
+IString& IString::change(const IString& pInputChars,
+                         const IString& pOutputChars, unsigned startPos,
+                         unsigned numChanges) {
+  return change(pInputChars._data, pInputChars._length, pOutputChars._data,
+                pOutputChars._length, startPos, numChanges);
+}
+
+IString& IString::change(const IString& pInputChars, const char* pOutputChars,
+                         unsigned startPos, unsigned numChanges) {
+  return change(pInputChars._data, pInputChars._length, pOutputChars,
+                textLength(pOutputChars), startPos, numChanges);
+}
+
+IString& IString::change(const char* pInputChars, const IString& pOutputChars,
+                         unsigned startPos, unsigned numChanges) {
+  return change(pInputChars, textLength(pInputChars), pOutputChars._data,
+                pOutputChars._length, startPos, numChanges);
+}
+
+IString& IString::change(const char* pInputChars, const char* pOutputChars,
+                         unsigned startPos, unsigned numChanges) {
+  return change(pInputChars, textLength(pInputChars), pOutputChars,
+                textLength(pOutputChars), startPos, numChanges);
+}
+
+IString& IString::translate(const IString& inputChars,
+                            const IString& outputChars, char padCharacter) {
+  return translate(inputChars._data, inputChars._length, outputChars._data,
+                   outputChars._length, padCharacter);
+}
+
+IString& IString::translate(const IString& inputChars, const char* pOutputChars,
+                            char padCharacter) {
+  return translate(inputChars._data, inputChars._length, pOutputChars,
+                   textLength(pOutputChars), padCharacter);
+}
+
+IString& IString::translate(const char* pInputChars, const IString& outputChars,
+                            char padCharacter) {
+  return translate(pInputChars, textLength(pInputChars), outputChars._data,
+                   outputChars._length, padCharacter);
+}
+
+IString& IString::translate(const char* pInputChars, const char* pOutputChars,
+                            char padCharacter) {
+  return translate(pInputChars, textLength(pInputChars), pOutputChars,
+                   textLength(pOutputChars), padCharacter);
+}
+
+IString IString::change(const IString& aString, const IString& inputString,
+                        const IString& outputString, unsigned startPos,
+                        unsigned numChanges) {
+  IString result(aString);
+  result.change(inputString, outputString, startPos, numChanges);
+  return result;
+}
+
+IString& IString::change(const char* pInputChars, unsigned inputLen,
+                         const char* pOutputChars, unsigned outputLen,
+                         unsigned startPos, unsigned numChanges) {
+  if (startPos == 0) startPos = 1;
+  if (_length == 0 || inputLen == 0 || startPos > _length || numChanges == 0)
+    return *this;
+  // The searched text ends at the first NUL byte from startPos on; an
+  // occurrence must lie wholly inside it, so an input string holding a NUL
+  // byte matches nothing.
+  const char* const start = _data + (startPos - 1);
+  const std::size_t rest = _length - (startPos - 1);
+  const void* nul = std::memchr(start, '\0', rest);
+  const std::size_t searched =
+      nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - start)
+          : rest;
+  if (inputLen > searched || std::memchr(pInputChars, '\0', inputLen))
+    return *this;
+
+  const PatternScan scan(pInputChars, inputLen);
+  const char* const end = start + searched;
+
+  unsigned num_count = 0;
+  for (const char* source = start; num_count < numChanges; ++num_count) {
+    const char* p = scan.find(source, end - source);
+    if (p == nullptr) break;
+    source = p + inputLen;
+  }
+  if (num_count == 0) return *this;
+
+  // Occurrences never overlap, so num_count * inputLen <= _length.
+  const unsigned length = checkedLength(std::uint64_t{_length} -
+                                        std::uint64_t{num_count} * inputLen +
+                                        std::uint64_t{num_count} * outputLen);
+  char* const temp = newBuffer(length);
+  const std::size_t before = startPos - 1;
+  std::memcpy(temp, _data, before);
+  char* dest = temp + before;
+  const char* source = start;
+  // Both arguments may point into the old buffer, which lives until the new
+  // text is complete.
+  for (unsigned changes_left = num_count; changes_left != 0; --changes_left) {
+    const char* p = scan.find(source, end - source);
+    const std::size_t kept = static_cast<std::size_t>(p - source);
+    std::memcpy(dest, source, kept);
+    dest += kept;
+    if (outputLen != 0) std::memcpy(dest, pOutputChars, outputLen);
+    dest += outputLen;
+    source = p + inputLen;
+  }
+  // The rest of the old text with its terminator.
+  std::memcpy(dest, source,
+              static_cast<std::size_t>(_data + _length - source) + 1);
+  delete[] _data;
+  _data = temp;
+  _length = length;
+  return *this;
+}
+
+IString& IString::translate(const char* pInputChars, unsigned inputLen,
+                            const char* pOutputChars, unsigned outputLen,
+                            char /* padCharacter */) {
+  // A text holds fewer occurrences than 0xFFFFFFFF, so this is every one.
+  return change(pInputChars, inputLen, pOutputChars, outputLen, 1, 0xFFFFFFFFu);
+}
+
 // ===========================================================================
 // Words
 // ===========================================================================
+
+namespace {
+
+// The span of word `wordNumber` (from 1) of `scanner`'s text; false when
+// there is no such word.
+bool findWord(WordScanner& scanner, unsigned wordNumber, WordSpan& span) {
+  if (wordNumber == 0) return false;
+  for (unsigned n = 0; n < wordNumber; ++n)
+    if (!scanner.next(span)) return false;
+  return true;
+}
+
+}  // namespace
+
+IString IString::word(unsigned wordNumber) const {
+  WordScanner scanner(_data);
+  WordSpan span;
+  if (!findWord(scanner, wordNumber, span)) return IString();
+  const unsigned length = static_cast<unsigned>(span.end - span.begin);
+  return IString(length, copyOf(span.begin, length));
+}
+
+IString IString::words(unsigned firstNumber) const {
+  // No text has 0xFFFFFFFF words, so this runs through the last word.
+  return words(firstNumber, 0xFFFFFFFFu);
+}
+
+IString IString::words(unsigned firstNumber, unsigned numWords) const {
+  WordScanner scanner(_data);
+  WordSpan span;
+  if (numWords == 0 || !findWord(scanner, firstNumber, span)) return IString();
+  const char* const begin = span.begin;
+  const char* end = span.end;
+  for (unsigned more = numWords - 1; more != 0 && scanner.next(span); --more)
+    end = span.end;
+  const unsigned length = static_cast<unsigned>(end - begin);
+  return IString(length, copyOf(begin, length));
+}
+
+unsigned IString::indexOfWord(unsigned wordNumber) const {
+  WordScanner scanner(_data);
+  WordSpan span;
+  if (!findWord(scanner, wordNumber, span)) return 0;
+  return static_cast<unsigned>(span.begin - _data) + 1;
+}
+
+unsigned IString::lengthOfWord(unsigned wordNumber) const {
+  WordScanner scanner(_data);
+  WordSpan span;
+  if (!findWord(scanner, wordNumber, span)) return 0;
+  return static_cast<unsigned>(span.end - span.begin);
+}
+
+unsigned IString::numWords() const {
+  if (_data == nullptr) return 0;
+  const void* nul = std::memchr(_data, '\0', _length);
+  return countWords(_data, nul ? static_cast<const char*>(nul) - _data
+                               : std::size_t{_length});
+}
 
 // ===========================================================================
 // Radix conversions
