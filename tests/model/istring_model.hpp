@@ -435,28 +435,27 @@ class Str {
                ? setNull()
                : set(std::to_string(value(16)));
   }
-  Str& c2x() {
-    if (s.empty()) return setNull();
-    need(2 * u64(s.size()));
+  // Each byte (each digit for x2b) written as `per` digits by `f`.
+  template <class F>
+  Str& expand(bool valid, unsigned per, F f) {
+    if (s.empty() || !valid) return setNull();
+    need(per * u64(s.size()));
     std::string r;
-    for (char c : s)
-      r += std::string(1, "0123456789ABCDEF"[(c >> 4) & 15]) +
-           "0123456789ABCDEF"[c & 15];
+    for (char c : s) r += f(static_cast<unsigned char>(c));
     return set(r);
+  }
+  Str& c2x() {
+    return expand(true, 2, [](unsigned c) {
+      return std::string{"0123456789ABCDEF"[c >> 4],
+                         "0123456789ABCDEF"[c & 15]};
+    });
   }
   Str& c2b() {
-    if (s.empty()) return setNull();
-    need(8 * u64(s.size()));
-    std::string r;
-    for (char c : s) r += toBits(static_cast<unsigned char>(c), 8);
-    return set(r);
+    return expand(true, 8, [](unsigned c) { return toBits(c, 8); });
   }
   Str& x2b() {
-    if (s.empty() || !isHexDigits()) return setNull();
-    need(4 * u64(s.size()));
-    std::string r;
-    for (char c : s) r += toBits(unsigned(hex(c)), 4);
-    return set(r);
+    return expand(isHexDigits(), 4,
+                  [](unsigned c) { return toBits(unsigned(hex(char(c))), 4); });
   }
   Str& c2d() { return s.empty() ? setNull() : set(std::to_string(value(256))); }
   Str& d2c() {
