@@ -181,6 +181,7 @@ TEST(AllocationFailure, StrippingAndCaseKeepTheirValue) {
     inject(start, [](auto& s) { return show(s.stripLeading()); });
     inject(start, [](auto& s) { return show(s.strip()); });
     inject(start, [](auto& s) { return show(s.strip("x ")); });
+    inject(start, [](auto& s) { return show(s.strip('x')); });
     inject(start, [](auto& s) { return show(s.stripLeading("x")); });
     inject(start, [](auto& s) {
       return show(T_OF(s)::stripBlanks(s)) +
@@ -202,7 +203,10 @@ TEST(AllocationFailure, ReplacementKeepsItsValue) {
       return show(s.change(T_OF(s)("c"), T_OF(s)(""), 3, 1));
     });
     inject(start, [](auto& s) { return show(s.change(s, "x")); });
+    inject(start, [](auto& s) { return show(s.change("a", T_OF(s)("x"))); });
     inject(start, [](auto& s) { return show(s.translate("a", s)); });
+    inject(start, [](auto& s) { return show(s.translate(T_OF(s)("b"), "")); });
+    inject(start, [](auto& s) { return show(s.translate(s, s)); });
     inject(start, [](auto& s) {
       return show(T_OF(s)::change(s, T_OF(s)("a"), T_OF(s)("_")));
     });
@@ -238,8 +242,8 @@ TEST(AllocationFailure, RadixConversionsKeepTheirValue) {
     RADIX(b2d)
     RADIX(b2x)
     RADIX(c2b)
-    RADIX(c2d) RADIX(c2x) RADIX(d2b) RADIX(d2c) RADIX(d2x) RADIX(x2b) RADIX(x2c)
-        RADIX(x2d)
+    RADIX(c2d)
+    RADIX(c2x) RADIX(d2b) RADIX(d2c) RADIX(d2x) RADIX(x2b) RADIX(x2c) RADIX(x2d)
 #undef RADIX
   }
 }
