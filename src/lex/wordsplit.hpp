@@ -27,7 +27,8 @@ inline unsigned countWords(const char* text, std::size_t length) {
   if (length == 0) return 0;
   unsigned count = !isWordDelimiter(p[0]);
   for (std::size_t i = 1; i < length; ++i)
-    count += !isWordDelimiter(p[i]) & isWordDelimiter(p[i - 1]);
+    count +=
+        unsigned(!isWordDelimiter(p[i])) & unsigned(isWordDelimiter(p[i - 1]));
   return count;
 }
 

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Runs the unit tests (not the large ones), the allocation-failure tests and
+# the fuzz corpus replays of a build under valgrind memcheck; any error or
+# leak fails.   .ci/valgrind.sh [build directory, default build/dev]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build/dev}
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+memcheck() {
+  echo "-- valgrind $*"
+  valgrind -q --error-exitcode=99 --leak-check=full \
+    --errors-for-leak-kinds=definite,indirect,possible "$@" >"$log" 2>&1 ||
+    { cat "$log"; exit 1; }
+}
+memcheck "$build/tests/morvek_tests"
+# It replaces operator new[] itself: valgrind must leave that one in place.
+memcheck --soname-synonyms=somalloc=nouserintercepts \
+  "$build/tests/morvek_alloc_failure_tests"
+for target in istring_ops lexcext; do
+  memcheck "$build/fuzz/${target}_fuzz" "fuzz/corpus/$target"
+done
+echo "valgrind: clean"

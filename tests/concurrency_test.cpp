@@ -1,0 +1,78 @@
+// Several threads at once: const and word operations on shared strings,
+// line reading, and mutating operations on each thread's own strings. Each
+// thread compares what it gets with the results of the same work done
+// beforehand on one thread; the tsan preset runs this under ThreadSanitizer.
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "istring.hpp"
+#include "landed.hpp"
+
+namespace {
+
+std::string text(const IString& s) {
+  const char* p = s;
+  return p ? std::string(p, s.length()) : "(null)";
+}
+
+// Reads every shared string many ways and edits copies of them.
+std::string work(const IString (&shared)[4], int seed) {
+  std::ostringstream out;
+  for (const IString& s : shared) {
+    out << s.length() << (s == shared[1]) << (s < "b") << s.asInt()
+        << s.isHexDigits() << s[2] << text(s.asString() + "x") << '|';
+#if MORVEK_LANDED_SEARCH
+    out << s.indexOf('a') << s.lastIndexOf("an") << s.indexOfAnyBut(" o")
+        << s.occurrencesOf('n');
+#endif
+#if MORVEK_LANDED_SUBSTRINGS
+    out << text(s.subString(2, 4, '.')) << text(IString::insert(s, "<>", 3));
+#endif
+#if MORVEK_LANDED_WORDS
+    out << s.numWords() << text(s.word(2)) << text(s.words(2))
+        << s.indexOfWord(2) << s.lengthOfWord(1);
+#endif
+    std::istringstream lines(text(s) + "\nrest");
+    out << text(IString::lineFrom(lines)) << text(IString::lineFrom(lines));
+    IString own = s;
+    own += IString(seed);
+    own[own.length() + 2] = 'z';
+#if MORVEK_LANDED_STRIPPING
+    own.upperCase().strip();
+#endif
+#if MORVEK_LANDED_REPLACEMENT
+    own.change("AN", "-", 1, unsigned(seed % 3));
+#endif
+#if MORVEK_LANDED_RADIX
+    IString hex = IString(unsigned(seed) * 977u);
+    out << text(hex.d2x()) << text(IString::x2b(hex));
+#endif
+    out << text(own) << '\n';
+  }
+  return out.str();
+}
+
+TEST(Concurrency, SharedReadsAndOwnWritesRunAtOnce) {
+  const IString shared[4] = {"  one two\tthree\n", "banana", "0101",
+                             IString(static_cast<const char*>(nullptr))};
+  constexpr int kThreads = 4, kRounds = 50;
+  std::vector<std::string> expected;
+  for (int t = 0; t < kThreads; ++t) expected.push_back(work(shared, t));
+
+  std::vector<int> mismatches(kThreads, 0);
+  std::vector<std::thread> threads;
+  for (int t = 0; t < kThreads; ++t)
+    threads.emplace_back([&, t] {
+      for (int round = 0; round < kRounds; ++round)
+        mismatches[t] += work(shared, t) != expected[t];
+    });
+  for (std::thread& thread : threads) thread.join();
+  for (int t = 0; t < kThreads; ++t) EXPECT_EQ(mismatches[t], 0) << t;
+}
+
+}  // namespace
