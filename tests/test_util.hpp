@@ -1,0 +1,31 @@
+// Helpers shared by the unit tests.
+#ifndef MORVEK_TESTS_TEST_UTIL_HPP_
+#define MORVEK_TESTS_TEST_UTIL_HPP_
+
+#include <istring.hpp>
+
+#include <string>
+
+// The string's buffer, through the public conversion.
+inline const char* bufferOf(const IString& s) {
+  return static_cast<const char*>(s);
+}
+
+inline bool isNull(const IString& s) { return bufferOf(s) == nullptr; }
+
+// All length() characters of s (inner NUL bytes included), after checking
+// that the terminator is in place; "<null>" for the null string.
+inline std::string bytes(const IString& s) {
+  if (isNull(s)) return "<null>";
+  if (bufferOf(s)[s.length()] != '\0') return "<unterminated>";
+  return std::string(bufferOf(s), s.length());
+}
+
+// A string holding exactly the bytes of `text`, inner NUL bytes included.
+inline IString withBytes(const std::string& text) {
+  IString s;
+  for (char c : text) s += IString(c);
+  return s;
+}
+
+#endif  // MORVEK_TESTS_TEST_UTIL_HPP_
