@@ -1,0 +1,57 @@
+// The vectorised and table-driven paths against plain byte-by-byte
+// versions, on random texts with inner NUL bytes and bytes above 0x7F.
+
+#include <gtest/gtest.h>
+#include <lexcext.h>
+
+#include <cctype>
+#include <clocale>
+#include <random>
+#include <string>
+
+namespace {
+
+// Random bytes of every length from 0 to 300 (below, at and across the
+// sixteen-byte blocks), mostly letters, with NUL and 8-bit bytes mixed in.
+std::string randomText(std::mt19937& rng, std::size_t length) {
+  static const char kLetters[] = "abcxyzABCXYZ@[`{ 09\t";
+  std::string text(length, 'a');
+  for (char& c : text) {
+    const unsigned r = rng() % 100;
+    if (r < 2)
+      c = '\0';
+    else if (r < 12)
+      c = static_cast<char>(0x80 + rng() % 128);
+    else
+      c = kLetters[rng() % (sizeof kLetters - 1)];
+  }
+  return text;
+}
+
+// What strupr / strlwr must do: map each byte before the first NUL through
+// toupper / tolower and leave the rest alone.
+std::string plainCase(std::string text, int (*map)(int)) {
+  for (char& c : text) {
+    if (c == '\0') break;
+    c = static_cast<char>(map(static_cast<unsigned char>(c)));
+  }
+  return text;
+}
+
+TEST(CaseFolding, MatchesToupperTolowerByteByByte) {
+  for (const char* locale : {"C", "C.UTF-8"}) {
+    if (std::setlocale(LC_CTYPE, locale) == nullptr) continue;
+    std::mt19937 rng(7);
+    for (std::size_t length = 0; length <= 300; ++length) {
+      const std::string text = randomText(rng, length) + '\0';
+      std::string upper = text, lower = text;
+      strupr(&upper[0]);
+      strlwr(&lower[0]);
+      ASSERT_EQ(upper, plainCase(text, ::toupper)) << locale << " " << length;
+      ASSERT_EQ(lower, plainCase(text, ::tolower)) << locale << " " << length;
+    }
+  }
+  std::setlocale(LC_CTYPE, "C");
+}
+
+}  // namespace
