@@ -55,7 +55,7 @@ inline void countBytes(benchmark::State& state, std::size_t size) {
 // Registers `fn` as "BM_<op>/<impl>" on the three text sizes.
 #define MORVEK_BENCH(fn, op, impl)                           \
   static ::benchmark::internal::Benchmark* MORVEK_BENCH_CAT( \
-      morvek_bench_reg_, __LINE__) BENCHMARK_UNUSED =        \
+      morvek_bench_reg_, __COUNTER__) BENCHMARK_UNUSED =        \
       ::benchmark::RegisterBenchmark("BM_" op "/" impl, fn)  \
           ->Apply(::morvek_bench::textSizes)
 

@@ -1,4 +1,4 @@
-// case_bench.cpp: case conversion in place.
+// strip_case_bench.cpp: stripping white space and case conversion.
 
 #include <string>
 
