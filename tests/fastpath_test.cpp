@@ -6,6 +6,8 @@
 
 #include <cctype>
 #include <clocale>
+#include <cstring>
+#include <istring.hpp>
 #include <random>
 #include <string>
 
@@ -52,6 +54,33 @@ TEST(CaseFolding, MatchesToupperTolowerByteByByte) {
     }
   }
   std::setlocale(LC_CTYPE, "C");
+}
+
+// Digit strings with at most one byte from just outside the class (or NUL,
+// or an 8-bit byte) at a random place, at every length up to 80.
+TEST(DigitPredicates, MatchPlainByteTests) {
+  const std::string neighbours("/:@GFg`\x00\xb0\xc1 2aA", 15);
+  std::mt19937 rng(3);
+  for (int round = 0; round < 3000; ++round) {
+    std::string text(rng() % 81, '0');
+    for (char& c : text) c = "0123456789abcdefABCDEF01"[rng() % 24];
+    if (round % 4 == 0) {
+      for (char& c : text) c = "01"[rng() % 2];
+    }
+    if (round % 2 == 0 && !text.empty())
+      text[rng() % text.size()] = neighbours[rng() % neighbours.size()];
+    auto plain = [&](const char* set) {
+      for (char c : text)
+        if (c == '\0' || std::strchr(set, c) == nullptr) return False;
+      return True;
+    };
+    IString s(nullptr, static_cast<unsigned>(text.size()));
+    for (std::size_t i = 0; i < text.size(); ++i)
+      s[static_cast<unsigned>(i + 1)] = text[i];
+    ASSERT_EQ(s.isBinaryDigits(), plain("01")) << text;
+    ASSERT_EQ(s.isDigits(), plain("0123456789")) << text;
+    ASSERT_EQ(s.isHexDigits(), plain("0123456789abcdefABCDEF")) << text;
+  }
 }
 
 }  // namespace

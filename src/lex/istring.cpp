@@ -8,8 +8,12 @@
 #include <istream>
 #include <ostream>
 
+#include "charclass.hpp"
 #include "textsize.hpp"
 
+using morvek::internal::allBinaryDigits;
+using morvek::internal::allDecimalDigits;
+using morvek::internal::allHexDigits;
 using morvek::internal::checkedLength;
 using morvek::internal::newBuffer;
 using morvek::internal::textLength;
@@ -276,34 +280,16 @@ double IString::asDouble() const {
 // Search and classification
 // ===========================================================================
 
-namespace {
-
-// True when every one of the `length` bytes at `p` satisfies `inClass`; true
-// for length 0.
-template <typename Predicate>
-Boolean allOf(const char* p, unsigned length, Predicate inClass) {
-  for (unsigned i = 0; i < length; ++i)
-    if (!inClass(static_cast<unsigned char>(p[i]))) return False;
-  return True;
-}
-
-}  // namespace
-
 Boolean IString::isBinaryDigits() const {
-  return allOf(_data, _length,
-               [](unsigned char c) { return c == '0' || c == '1'; });
+  return allBinaryDigits(_data, _length) ? True : False;
 }
 
 Boolean IString::isDigits() const {
-  return allOf(_data, _length,
-               [](unsigned char c) { return c >= '0' && c <= '9'; });
+  return allDecimalDigits(_data, _length) ? True : False;
 }
 
 Boolean IString::isHexDigits() const {
-  return allOf(_data, _length, [](unsigned char c) {
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') ||
-           (c >= 'a' && c <= 'f');
-  });
+  return allHexDigits(_data, _length) ? True : False;
 }
 
 // ===========================================================================
