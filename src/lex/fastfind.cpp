@@ -1,0 +1,283 @@
+// fastfind.cpp: the candidate filter of SubstringFinder (AVX2 where the
+// processor has it, SSE2 otherwise) and the two-way matcher it falls back
+// on.
+
+#include "fastfind.hpp"
+
+#include <cstring>
+
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#define MORVEK_FASTFIND_X86 1
+#endif
+
+namespace morvek {
+namespace internal {
+
+namespace {
+
+// Bytes compared in full may reach this many times the alignments passed
+// (plus the base) before the search hands over to the two-way matcher.
+constexpr std::size_t kBudgetFactor = 4;
+constexpr std::size_t kBudgetBase = 1024;
+
+// The pattern's bytes after the first and before the last match at `at`.
+// Short middles are compared in line: a call to memcmp would cost more.
+inline bool middleMatches(const char* at, const char* pattern,
+                          std::size_t length) {
+  if (length <= 10) {
+    for (std::size_t k = 1; k + 1 < length; ++k)
+      if (at[k] != pattern[k]) return false;
+    return true;
+  }
+  return std::memcmp(at + 1, pattern + 1, length - 2) == 0;
+}
+
+// Two-way matching over a pattern and a text read forward, or both read
+// backward from their ends (kBackward): searching the reversed pattern in
+// the reversed text finds the rightmost occurrence first.
+template <bool kBackward>
+class TwoWay {
+ public:
+  TwoWay(const char* pattern, std::size_t length)
+      : pattern_(reinterpret_cast<const unsigned char*>(pattern)),
+        length_(length) {
+    std::size_t period_1 = 1;
+    std::size_t period_2 = 1;
+    const std::size_t suffix_1 = maximalSuffix(false, period_1);
+    const std::size_t suffix_2 = maximalSuffix(true, period_2);
+    // The later of the two maximal suffixes starts a critical factorisation.
+    if (suffix_1 + 1 > suffix_2 + 1) {
+      split_ = suffix_1 + 1;
+      period_ = period_1;
+    } else {
+      split_ = suffix_2 + 1;
+      period_ = period_2;
+    }
+    periodic_ = true;
+    for (std::size_t i = 0; i < split_ && periodic_; ++i)
+      periodic_ = p(i) == p(i + period_);
+    if (!periodic_) {
+      // The halves differ: after a full right-half match with a left-half
+      // mismatch no alignment closer than this can match.
+      period_ = (split_ > length_ - split_ ? split_ : length_ - split_) + 1;
+    }
+  }
+
+  // The first occurrence in reading order within the `text_length` bytes at
+  // `text`: the leftmost, or for kBackward the rightmost.
+  const char* find(const char* text, std::size_t text_length) const {
+    if (text_length < length_) return nullptr;
+    const unsigned char* hay = reinterpret_cast<const unsigned char*>(text);
+    const std::size_t last = text_length - length_;  // last alignment
+    auto h = [&](std::size_t i) {
+      return kBackward ? hay[text_length - 1 - i] : hay[i];
+    };
+    std::size_t memory = 0;  // pattern prefix known to match (periodic case)
+    std::size_t j = 0;
+    while (j <= last) {
+      // Right half, in reading order.
+      std::size_t i = split_ > memory ? split_ : memory;
+      while (i < length_ && p(i) == h(j + i)) ++i;
+      if (i < length_) {
+        j += i - split_ + 1;
+        memory = 0;
+        continue;
+      }
+      // Left half, against reading order, down to what is known to match.
+      std::size_t k = split_;
+      while (k > memory && p(k - 1) == h(j + k - 1)) --k;
+      if (k <= memory)
+        return kBackward ? text + (text_length - j - length_) : text + j;
+      j += period_;
+      if (periodic_) memory = length_ - period_;
+    }
+    return nullptr;
+  }
+
+ private:
+  unsigned char p(std::size_t i) const {
+    return kBackward ? pattern_[length_ - 1 - i] : pattern_[i];
+  }
+
+  // Start minus one (wrapping: ~0 stands for -1) of the maximal suffix of the
+  // pattern under the byte order, or under its reverse; sets `period` to
+  // that suffix's period.
+  std::size_t maximalSuffix(bool reversed, std::size_t& period) const {
+    std::size_t suffix = static_cast<std::size_t>(-1);
+    std::size_t j = 0;
+    std::size_t k = 1;
+    period = 1;
+    while (j + k < length_) {
+      const unsigned char a = p(j + k);
+      const unsigned char b = p(suffix + k);
+      if (a == b) {
+        if (k != period) {
+          ++k;
+        } else {
+          j += period;
+          k = 1;
+        }
+      } else if ((a < b) != reversed) {
+        j += k;
+        k = 1;
+        period = j - suffix;
+      } else {
+        suffix = j++;
+        k = 1;
+        period = 1;
+      }
+    }
+    return suffix;
+  }
+
+  const unsigned char* pattern_;
+  std::size_t length_;
+  std::size_t split_;   // first position of the right half
+  std::size_t period_;  // shift after a full right-half match that fails
+  bool periodic_;       // the pattern repeats with period period_
+};
+
+#if MORVEK_FASTFIND_X86
+
+// Candidate masks: bit k set when alignment i + k has the pattern's first
+// and last bytes.
+struct Avx2 {
+  static constexpr std::size_t kWidth = 32;
+  __m256i first, last;
+  __attribute__((target("avx2"))) Avx2(const char* pattern, std::size_t length)
+      : first(_mm256_set1_epi8(pattern[0])),
+        last(_mm256_set1_epi8(pattern[length - 1])) {}
+  __attribute__((target("avx2"))) unsigned mask(const char* at,
+                                                std::size_t length) const {
+    const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(at));
+    const __m256i b =
+        _mm256_loadu_si256(reinterpret_cast<const __m256i*>(at + length - 1));
+    return static_cast<unsigned>(_mm256_movemask_epi8(_mm256_and_si256(
+        _mm256_cmpeq_epi8(a, first), _mm256_cmpeq_epi8(b, last))));
+  }
+};
+
+struct Sse2 {
+  static constexpr std::size_t kWidth = 16;
+  __m128i first, last;
+  Sse2(const char* pattern, std::size_t length)
+      : first(_mm_set1_epi8(pattern[0])),
+        last(_mm_set1_epi8(pattern[length - 1])) {}
+  unsigned mask(const char* at, std::size_t length) const {
+    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+    const __m128i b =
+        _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + length - 1));
+    return static_cast<unsigned>(_mm_movemask_epi8(
+        _mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, last))));
+  }
+};
+
+// Examines the alignments [0, alignments) of `text`, at least one block's
+// worth, block by block, the last block overlapping the one before: from
+// the left, or from the right for kBackward. Returns the first hit in that
+// order; or nullptr with `resume` = `alignments` when there is none; or
+// nullptr with the unexamined alignments in [resume, alignments) (forward)
+// or [0, resume) (backward) when the comparison budget ran out.
+template <typename Vector, bool kBackward>
+inline const char* filter(const char* text, std::size_t alignments,
+                          const char* pattern, std::size_t length,
+                          std::size_t& resume) {
+  constexpr std::size_t kWidth = Vector::kWidth;
+  const Vector vector(pattern, length);
+  std::size_t budget = kBudgetBase;
+  for (std::size_t done = 0; done < alignments; done += kWidth) {
+    const std::size_t i =
+        kBackward
+            ? (alignments - done >= kWidth ? alignments - done - kWidth : 0)
+            : (alignments - done >= kWidth ? done : alignments - kWidth);
+    unsigned mask = vector.mask(text + i, length);
+    while (mask != 0) {
+      const unsigned bit =
+          kBackward ? 31u - static_cast<unsigned>(__builtin_clz(mask))
+                    : static_cast<unsigned>(__builtin_ctz(mask));
+      const std::size_t at = i + bit;
+      if (middleMatches(text + at, pattern, length)) return text + at;
+      mask &= ~(1u << bit);
+      if (budget < length) {
+        resume = kBackward ? at : at + 1;
+        return nullptr;
+      }
+      budget -= length;
+    }
+    budget += kWidth * kBudgetFactor;
+  }
+  resume = alignments;
+  return nullptr;
+}
+
+// The AVX2 filter, compiled for AVX2 with the block test in line.
+template <bool kBackward>
+__attribute__((target("avx2"), flatten)) const char* filterAvx2(
+    const char* text, std::size_t alignments, const char* pattern,
+    std::size_t length, std::size_t& resume) {
+  return filter<Avx2, kBackward>(text, alignments, pattern, length, resume);
+}
+
+// __builtin_cpu_init must run first when this initialiser runs before
+// libgcc's own constructor.
+const bool has_avx2 = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
+
+#endif
+
+template <bool kBackward>
+const char* search(const char* text, std::size_t text_length,
+                   const char* pattern, std::size_t length) {
+  if (text_length < length) return nullptr;
+  const std::size_t alignments = text_length - length + 1;
+  std::size_t resume = 0;
+#if MORVEK_FASTFIND_X86
+  if (alignments >= 16) {
+    const char* hit =
+        has_avx2 && alignments >= 32
+            ? filterAvx2<kBackward>(text, alignments, pattern, length, resume)
+            : filter<Sse2, kBackward>(text, alignments, pattern, length,
+                                      resume);
+    if (hit != nullptr || resume == alignments) return hit;
+    // The budget ran out: the rest goes to the two-way matcher.
+    if (kBackward)
+      return TwoWay<true>(pattern, length).find(text, resume + length - 1);
+    return TwoWay<false>(pattern, length)
+        .find(text + resume, text_length - resume);
+  }
+#endif
+  if (alignments * length > kBudgetBase)
+    return TwoWay<kBackward>(pattern, length).find(text, text_length);
+  // Few alignments: look at each.
+  for (std::size_t k = 0; k < alignments; ++k) {
+    const std::size_t at = kBackward ? alignments - 1 - k : k;
+    if (text[at] == pattern[0] &&
+        text[at + length - 1] == pattern[length - 1] &&
+        middleMatches(text + at, pattern, length))
+      return text + at;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+const char* SubstringFinder::find(const char* text,
+                                  std::size_t text_length) const {
+  if (length_ == 1)
+    return static_cast<const char*>(
+        std::memchr(text, pattern_[0], text_length));
+  return search<false>(text, text_length, pattern_, length_);
+}
+
+const char* SubstringFinder::findLast(const char* text,
+                                      std::size_t text_length) const {
+  if (length_ == 1) {
+    for (std::size_t i = text_length; i-- > 0;)
+      if (text[i] == pattern_[0]) return text + i;
+    return nullptr;
+  }
+  return search<true>(text, text_length, pattern_, length_);
+}
+
+}  // namespace internal
+}  // namespace morvek
