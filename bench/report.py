@@ -54,7 +54,17 @@ PATHOLOGICAL = ("Path", 0.25)
 SMALL = 1 / 1.5
 
 # Why a target is missed, shown beside it only when the run misses it.
-WHY = {}
+WHY = {
+    "Compare@64": (
+        "A 64-byte comparison takes about 2 ns, so fixed costs dominate: the "
+        "relational operators are exported functions of the shared object "
+        "(reached through the PLT) that call the C library's strcmp, which "
+        "adds one call and return to the single inline memcmp call of "
+        "std::string::compare. The comparison itself runs at strcmp speed "
+        "(see 4 KiB and 1 MiB); the operators' signatures and the "
+        "NUL-terminated comparison they promise leave no room to inline it "
+        "into the caller."),
+}
 
 
 def gbps(x):
