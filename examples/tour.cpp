@@ -70,6 +70,32 @@ void tourComparison() {
 
 // --- radix conversions (tourRadix) ---
 
+void tourRadix() {
+  std::cout << "Radix conversions\n";
+  show("IString::b2x(\"11111\")", IString::b2x("11111"));
+  show("IString::b2d(\"1010\")", IString::b2d("1010"));
+  show("IString::b2c(\"010000010100001001000011\")",
+       IString::b2c("010000010100001001000011"));
+  show("IString::d2x(\"255\")", IString::d2x("255"));
+  show("IString::d2x(\"4294967296\") (modulo 2^32)",
+       IString::d2x("4294967296"));
+  show("IString::d2b(\"10\")", IString::d2b("10"));
+  show("IString::d2c(\"65\")", IString::d2c("65"));
+  show("IString::x2c(\"414243\")", IString::x2c("414243"));
+  show("IString::x2d(\"ff\")", IString::x2d("ff"));
+  show("IString::x2b(\"1f\")", IString::x2b("1f"));
+  show("IString::c2x(\"AB\")", IString::c2x("AB"));
+  show("IString::c2b(\"A\")", IString::c2b("A"));
+  show("IString::c2d(\"A\")", IString::c2d("A"));
+  // The bytes 0x01 0x00 from d2c, back to decimal and hexadecimal.
+  const IString bytes = IString::d2c("256");
+  show("IString::c2d(IString::d2c(\"256\"))", IString::c2d(bytes));
+  show("IString::c2x(IString::d2c(\"256\"))", IString::c2x(bytes));
+  IString s("12a");
+  show("s = \"12a\"; s.d2x()", s.d2x());
+  show("IString::x2c(\"4G\")", IString::x2c("4G"));
+}
+
 void tourHelpers() {
   char text[] = "MiXeD 123";
   char buffer[12];
@@ -91,7 +117,8 @@ int main() {
   tourValues();
   tourComparison();
   // Later families: tourSearch(); tourSubstrings(); tourStripping();
-  // tourReplacement(); tourWords(); tourRadix();
+  // tourReplacement(); tourWords();
+  tourRadix();
   tourHelpers();
   return 0;
 }

@@ -13,6 +13,13 @@
 
 namespace {
 
+// All length() bytes of `s`, inner NUL bytes included; "<null>" for the
+// null string.
+std::string bytesOf(const IString& s) {
+  const char* p = s;
+  return p ? std::string(p, s.length()) : std::string("<null>");
+}
+
 // Random bytes of every length from 0 to 300 (below, at and across the
 // sixteen-byte blocks), mostly letters, with NUL and 8-bit bytes mixed in.
 std::string randomText(std::mt19937& rng, std::size_t length) {
@@ -80,6 +87,24 @@ TEST(DigitPredicates, MatchPlainByteTests) {
     ASSERT_EQ(s.isBinaryDigits(), plain("01")) << text;
     ASSERT_EQ(s.isDigits(), plain("0123456789")) << text;
     ASSERT_EQ(s.isHexDigits(), plain("0123456789abcdefABCDEF")) << text;
+  }
+}
+
+// Hexadecimal digits of both cases at every length up to 100 (odd lengths
+// led by an implied '0'), against a digit-by-digit conversion.
+TEST(X2cFastPath, MatchesDigitByDigitConversion) {
+  std::mt19937 rng(9);
+  const char digits[] = "0123456789abcdefABCDEF";
+  for (unsigned length = 1; length <= 100; ++length) {
+    std::string hex(length, '0');
+    for (char& c : hex) c = digits[rng() % 22];
+    std::string want;
+    const std::string even = length % 2 ? "0" + hex : hex;
+    for (std::size_t i = 0; i < even.size(); i += 2)
+      want += static_cast<char>(std::stoi(even.substr(i, 2), nullptr, 16));
+    IString s(hex.c_str());
+    ASSERT_EQ(bytesOf(IString::x2c(s)), want) << hex;
+    ASSERT_EQ(bytesOf(s.x2c()), want) << hex;
   }
 }
 

@@ -7,14 +7,17 @@
 #include <cstring>
 #include <istream>
 #include <ostream>
+#include <utility>
 
 #include "charclass.hpp"
+#include "hexpairs.hpp"
 #include "textsize.hpp"
 
 using morvek::internal::allBinaryDigits;
 using morvek::internal::allDecimalDigits;
 using morvek::internal::allHexDigits;
 using morvek::internal::checkedLength;
+using morvek::internal::hexPairsToBytes;
 using morvek::internal::newBuffer;
 using morvek::internal::textLength;
 
@@ -331,3 +334,333 @@ const char& IString::operator[](unsigned index) const {
 // ===========================================================================
 // Radix conversions
 // ===========================================================================
+
+namespace {
+
+// The digits of the values 0 to 15; a digit's value is its position.
+constexpr const char* hex_digits = "0123456789ABCDEF";
+
+// The value of one hexadecimal digit of either case: '0' to '9' give 0 to 9,
+// 'A' to 'F' and 'a' to 'f' give 10 to 15; only meaningful for characters
+// that isHexDigits accepts. A digit's low four bits are its value, less 9 for
+// the letters, which are the digits with bit 6 set.
+constexpr unsigned char hexDigitValue(unsigned char x) {
+  return static_cast<unsigned char>((x & 0xF) + 9 * (x >> 6));
+}
+
+// Each byte value as two hexadecimal and as eight binary digits, built at
+// compile time so that the loops below are table lookups.
+struct DigitTables {
+  char hex_pair[256][2];
+  char bit_octet[256][8];
+  constexpr DigitTables() : hex_pair(), bit_octet() {
+    for (unsigned v = 0; v < 256; ++v) {
+      hex_pair[v][0] = hex_digits[v >> 4];
+      hex_pair[v][1] = hex_digits[v & 15];
+      for (unsigned bit = 0; bit < 8; ++bit)
+        bit_octet[v][bit] = ((v >> (7 - bit)) & 1) != 0 ? '1' : '0';
+    }
+  }
+};
+constexpr DigitTables digit_tables;
+
+// The 8 bytes at p as a number whose lowest byte is p[0].
+inline std::uint64_t loadLittleEndian(const char* p) {
+  std::uint64_t word;
+  std::memcpy(&word, p, sizeof word);
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+  word = __builtin_bswap64(word);
+#endif
+  return word;
+}
+
+// The byte whose bits, most significant first, are the 8 binary digits at p.
+// After the subtraction each byte of the word is 0 or 1; the multiplication
+// moves byte i to bit 63 - i, and no two partial products overlap, so the
+// top byte is exactly the 8 bits.
+inline unsigned octetValue(const char* p) {
+  const std::uint64_t bits = loadLittleEndian(p) - 0x3030303030303030u;
+  return static_cast<unsigned>((bits * 0x8040201008040201u) >> 56);
+}
+
+// The value of the `count` binary digits at p, modulo 2^32.
+unsigned binaryValue(const char* p, std::uint64_t count) {
+  unsigned num = 0;
+  for (std::uint64_t i = 0; i < count; ++i) num = num * 2 + (p[i] - '0');
+  return num;
+}
+
+// The value of the `count` decimal digits at p, modulo 2^32.
+unsigned decimalValue(const char* p, unsigned count) {
+  unsigned num = 0;
+  for (unsigned i = 0; i < count; ++i) num = num * 10 + (p[i] - '0');
+  return num;
+}
+
+// `n` binary digits as bytes (group_bits 8) or hexadecimal digits
+// (group_bits 4), grouped from the right: the leftmost n mod group_bits
+// digits, if any, form the first group. Sets `result_length`.
+char* binaryGroups(const char* p, unsigned n, unsigned group_bits,
+                   unsigned& result_length) {
+  result_length =
+      checkedLength((std::uint64_t{n} + group_bits - 1) / group_bits);
+  char* temp = newBuffer(result_length);
+  char* out = temp;
+  const bool to_bytes = group_bits == 8;
+  const unsigned lead = n % group_bits;
+  if (lead != 0) {
+    const unsigned num = binaryValue(p, lead);
+    *out++ = to_bytes ? static_cast<char>(num) : hex_digits[num];
+    p += lead;
+  }
+  const char* const end = p + (n - lead);
+  if (to_bytes) {
+    for (; p != end; p += 8) *out++ = static_cast<char>(octetValue(p));
+  } else {
+    for (; end - p >= 8; p += 8, out += 2)
+      std::memcpy(out, digit_tables.hex_pair[octetValue(p)], 2);
+    if (p != end) *out++ = hex_digits[binaryValue(p, 4)];
+  }
+  *out = '\0';
+  return temp;
+}
+
+// Each of the `n` bytes at p as `width` characters from `texts` (a row of
+// digit_tables per byte value). Sets `result_length`.
+template <std::size_t width>
+char* byteTexts(const unsigned char* p, unsigned n,
+                const char (&texts)[256][width], unsigned& result_length) {
+  result_length = checkedLength(std::uint64_t{n} * width);
+  char* temp = newBuffer(result_length);
+  char* out = temp;
+  for (unsigned i = 0; i < n; ++i, out += width)
+    std::memcpy(out, texts[p[i]], width);
+  *out = '\0';
+  return temp;
+}
+
+// `value` written with digits of `bits` bits each (1 or 4), without leading
+// zeros; zero gives "0". Sets `result_length`.
+char* radixDigits(unsigned value, unsigned bits, unsigned& result_length) {
+  unsigned length = 1;
+  while (length * bits < 32 && (value >> (length * bits)) != 0) ++length;
+  char* temp = newBuffer(length);
+  temp[length] = '\0';
+  for (unsigned pos = length; pos-- > 0; value >>= bits)
+    temp[pos] = hex_digits[value & ((1u << bits) - 1)];
+  result_length = length;
+  return temp;
+}
+
+}  // namespace
+
+// Each static form builds its result without touching the argument
+// (IString(0, nullptr) is the null string); each mutating form takes over the
+// buffer of that result, so the object changes only once the result is
+// complete, and its old buffer leaves with `result`.
+
+IString IString::b2c(const IString& aString) {
+  if (aString._length == 0 || !aString.isBinaryDigits())
+    return IString(0, nullptr);
+  unsigned length;
+  char* temp = binaryGroups(aString._data, aString._length, 8, length);
+  return IString(length, temp);
+}
+
+IString& IString::b2c() {
+  IString result = b2c(*this);
+  std::swap(_data, result._data);
+  std::swap(_length, result._length);
+  return *this;
+}
+
+IString IString::b2d(const IString& aString) {
+  if (aString._length == 0 || !aString.isBinaryDigits())
+    return IString(0, nullptr);
+  return IString(binaryValue(aString._data, aString._length));
+}
+
+IString& IString::b2d() {
+  IString result = b2d(*this);
+  std::swap(_data, result._data);
+  std::swap(_length, result._length);
+  return *this;
+}
+
+IString IString::b2x(const IString& aString) {
+  if (aString._length == 0 || !aString.isBinaryDigits())
+    return IString(0, nullptr);
+  unsigned length;
+  char* temp = binaryGroups(aString._data, aString._length, 4, length);
+  return IString(length, temp);
+}
+
+IString& IString::b2x() {
+  IString result = b2x(*this);
+  std::swap(_data, result._data);
+  std::swap(_length, result._length);
+  return *this;
+}
+
+IString IString::c2b(const IString& aString) {
+  if (aString._length == 0) return IString(0, nullptr);
+  unsigned length;
+  char* temp = byteTexts(reinterpret_cast<const unsigned char*>(aString._data),
+                         aString._length, digit_tables.bit_octet, length);
+  return IString(length, temp);
+}
+
+IString& IString::c2b() {
+  IString result = c2b(*this);
+  std::swap(_data, result._data);
+  std::swap(_length, result._length);
+  return *this;
+}
+
+IString IString::c2d(const IString& aString) {
+  if (aString._length == 0) return IString(0, nullptr);
+  // Bytes before the last four only add multiples of 2^32.
+  const unsigned first = aString._length > 4 ? aString._length - 4 : 0;
+  unsigned num = 0;
+  for (unsigned i = first; i < aString._length; ++i)
+    num = (num << 8) | static_cast<unsigned char>(aString._data[i]);
+  return IString(num);
+}
+
+IString& IString::c2d() {
+  IString result = c2d(*this);
+  std::swap(_data, result._data);
+  std::swap(_length, result._length);
+  return *this;
+}
+
+IString IString::c2x(const IString& aString) {
+  if (aString._length == 0) return IString(0, nullptr);
+  unsigned length;
+  char* temp = byteTexts(reinterpret_cast<const unsigned char*>(aString._data),
+                         aString._length, digit_tables.hex_pair, length);
+  return IString(length, temp);
+}
+
+IString& IString::c2x() {
+  IString result = c2x(*this);
+  std::swap(_data, result._data);
+  std::swap(_length, result._length);
+  return *this;
+}
+
+IString IString::d2b(const IString& aString) {
+  if (aString._length == 0 || !aString.isDigits()) return IString(0, nullptr);
+  unsigned length;
+  char* temp =
+      radixDigits(decimalValue(aString._data, aString._length), 1, length);
+  return IString(length, temp);
+}
+
+IString& IString::d2b() {
+  IString result = d2b(*this);
+  std::swap(_data, result._data);
+  std::swap(_length, result._length);
+  return *this;
+}
+
+IString IString::d2c(const IString& aString) {
+  if (aString._length == 0 || !aString.isDigits()) return IString(0, nullptr);
+  const unsigned num = decimalValue(aString._data, aString._length);
+  const unsigned length = num > 0xFFFFFFu ? 4
+                          : num > 0xFFFFu ? 3
+                          : num > 0xFFu   ? 2
+                                          : 1;
+  char* temp = newBuffer(length);
+  for (unsigned pos = 0; pos < length; ++pos)
+    temp[pos] = static_cast<char>(num >> (8 * (length - 1 - pos)));
+  temp[length] = '\0';
+  return IString(length, temp);
+}
+
+IString& IString::d2c() {
+  IString result = d2c(*this);
+  std::swap(_data, result._data);
+  std::swap(_length, result._length);
+  return *this;
+}
+
+IString IString::d2x(const IString& aString) {
+  if (aString._length == 0 || !aString.isDigits()) return IString(0, nullptr);
+  unsigned length;
+  char* temp =
+      radixDigits(decimalValue(aString._data, aString._length), 4, length);
+  return IString(length, temp);
+}
+
+IString& IString::d2x() {
+  IString result = d2x(*this);
+  std::swap(_data, result._data);
+  std::swap(_length, result._length);
+  return *this;
+}
+
+IString IString::x2b(const IString& aString) {
+  if (aString._length == 0 || !aString.isHexDigits())
+    return IString(0, nullptr);
+  const unsigned length = checkedLength(std::uint64_t{aString._length} * 4);
+  char* temp = newBuffer(length);
+  const unsigned char* p =
+      reinterpret_cast<const unsigned char*>(aString._data);
+  // A digit's four binary digits end the eight of a byte of the same value.
+  for (unsigned i = 0; i < aString._length; ++i)
+    std::memcpy(temp + 4 * std::size_t{i},
+                digit_tables.bit_octet[hexDigitValue(p[i])] + 4, 4);
+  temp[length] = '\0';
+  return IString(length, temp);
+}
+
+IString& IString::x2b() {
+  IString result = x2b(*this);
+  std::swap(_data, result._data);
+  std::swap(_length, result._length);
+  return *this;
+}
+
+IString IString::x2c(const IString& aString) {
+  if (aString._length == 0) return aString;
+  if (!aString.isHexDigits()) return IString();
+  const unsigned n = aString._length;
+  const unsigned length = checkedLength((std::uint64_t{n} + 1) / 2);
+  char* temp = newBuffer(length);
+  const unsigned char* p =
+      reinterpret_cast<const unsigned char*>(aString._data);
+  const unsigned char* const end = p + n;
+  char* out = temp;
+  // An odd count is led by an implied '0'.
+  if (n % 2 != 0) *out++ = static_cast<char>(hexDigitValue(*p++));
+  hexPairsToBytes(reinterpret_cast<const char*>(p),
+                  static_cast<std::size_t>(end - p) / 2, out);
+  temp[length] = '\0';
+  return IString(length, temp);
+}
+
+IString& IString::x2c() {
+  if (_length == 0) return *this;
+  IString result = x2c(*this);
+  std::swap(_data, result._data);
+  std::swap(_length, result._length);
+  return *this;
+}
+
+IString IString::x2d(const IString& aString) {
+  if (aString._length == 0 || aString._length > 8 || !aString.isHexDigits())
+    return IString(0, nullptr);
+  unsigned num = 0;
+  for (unsigned i = 0; i < aString._length; ++i)
+    num =
+        num * 16 + hexDigitValue(static_cast<unsigned char>(aString._data[i]));
+  return IString(num);
+}
+
+IString& IString::x2d() {
+  IString result = x2d(*this);
+  std::swap(_data, result._data);
+  std::swap(_length, result._length);
+  return *this;
+}

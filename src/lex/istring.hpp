@@ -313,28 +313,64 @@ class IString {
   /// @name Radix conversions
   /// @{
 
+  /// Re-express the text in another form: <from>2<to>, where b is binary
+  /// digits ('0', '1'), d decimal digits, x hexadecimal digits (read in either
+  /// case, written in upper case) and c raw bytes of any value, NUL included
+  /// (the whole length() is read). The member form replaces the object's
+  /// content by a new buffer of exactly the result's length and returns the
+  /// object; the static form returns the result and leaves its argument
+  /// unchanged. Where a number is formed it is taken modulo 2^32 and written
+  /// without leading zeros ("0" for zero); conversions between digit groups
+  /// and bytes (b2c, b2x, c2b, c2x, x2b, x2c) keep every group, leading zeros
+  /// included. An input of length 0 (null or empty) or one that is not all
+  /// digits of the source radix gives the null string; x2c differs (below).
+  /// A result too long for a string (2^32 - 1 characters or more: c2b of 2^29
+  /// bytes, x2b of 2^30 digits, c2x of 2^31 bytes) throws
+  /// std::bad_array_new_length; the object changes only once the result is
+  /// complete, so that and a failed allocation leave it as it was.
+  /// b2c: 8 digits per byte, grouped from the right, the leftmost n mod 8
+  /// digits forming the first byte: "100000001" gives the bytes 0x01 0x01.
   MORVEK_API IString& b2c();
   MORVEK_API static IString b2c(const IString& aString);
+  /// b2d: "1010" gives "10"; only the rightmost 32 digits count.
   MORVEK_API IString& b2d();
   MORVEK_API static IString b2d(const IString& aString);
+  /// b2x: 4 digits per hexadecimal digit, grouped from the right: "11111"
+  /// gives "1F", "0000000" gives "00".
   MORVEK_API IString& b2x();
   MORVEK_API static IString b2x(const IString& aString);
+  /// c2b: 8 binary digits per byte: "A" gives "01000001".
   MORVEK_API IString& c2b();
   MORVEK_API static IString c2b(const IString& aString);
+  /// c2d: the bytes as one big-endian number, so only the last four count:
+  /// "A" gives "65", the bytes 0x01 0x00 give "256".
   MORVEK_API IString& c2d();
   MORVEK_API static IString c2d(const IString& aString);
+  /// c2x: 2 hexadecimal digits per byte: "AB" gives "4142", the byte 0x0F
+  /// gives "0F".
   MORVEK_API IString& c2x();
   MORVEK_API static IString c2x(const IString& aString);
+  /// d2b: "10" gives "1010"; "0" gives "0".
   MORVEK_API IString& d2b();
   MORVEK_API static IString d2b(const IString& aString);
+  /// d2c: the value as the shortest big-endian byte string, 1 to 4 bytes:
+  /// "65" gives "A", "256" gives the bytes 0x01 0x00, "0" one 0x00 byte.
   MORVEK_API IString& d2c();
   MORVEK_API static IString d2c(const IString& aString);
+  /// d2x: "255" gives "FF"; "4294967296" gives "0".
   MORVEK_API IString& d2x();
   MORVEK_API static IString d2x(const IString& aString);
+  /// x2b: 4 binary digits per hexadecimal digit: "1f" gives "00011111".
   MORVEK_API IString& x2b();
   MORVEK_API static IString x2b(const IString& aString);
+  /// x2c: digit pairs read from the left as bytes, an odd count led by an
+  /// implied '0': "414243" gives "ABC", "abc" the bytes 0x0A 0xBC. Length 0
+  /// leaves a null string null and an empty string empty; a character that is
+  /// not a hexadecimal digit gives the empty string, not the null string.
   MORVEK_API IString& x2c();
   MORVEK_API static IString x2c(const IString& aString);
+  /// x2d: 1 to 8 digits, so the value always fits: "ff" gives "255"; nine
+  /// digits, even "000000000", give the null string.
   MORVEK_API IString& x2d();
   MORVEK_API static IString x2d(const IString& aString);
   /// @}
