@@ -66,7 +66,41 @@ void tourComparison() {
 
 // --- replacement (tourReplacement) ---
 
+void tourReplacement() {
+  std::cout << "Replacement\n";
+  IString s("abcabc");
+  show("\"abcabc\".change(\"bc\", \"X\", 3)", s.change("bc", "X", 3));
+  s = "aaaa";
+  show("\"aaaa\".change(\"a\", \"bb\", 1, 2)", s.change("a", "bb", 1, 2));
+  s = "aaa";
+  show("\"aaa\".change(\"aa\", \"b\")", s.change("aa", "b"));
+  s = "a.b.c";
+  show("\"a.b.c\".translate(\".\", \"::\")", s.translate(".", "::"));
+  s = "abab";
+  show("\"abab\".change(\"ab\", \"\")", s.change("ab", ""));
+  s = "ab";
+  show("s = \"ab\"; s.change(s, \"x\")", s.change(s, "x"));
+  const IString with_nul = IString("a.b") + IString('\0') + ".c";
+  s = with_nul;
+  show("\"a.b\" NUL \".c\" translate(\".\", \"-\") (stops at the NUL)",
+       s.translate(".", "-"));
+  show("IString::change(\"x-y-z\", \"-\", \"+\", 3)",
+       IString::change("x-y-z", "-", "+", 3));
+}
+
 // --- words (tourWords) ---
+
+void tourWords() {
+  const IString s("  one two\tthree\n");
+  std::cout << "Words of \"  one two\\tthree\\n\"\n";
+  show("numWords()", s.numWords());
+  show("word(3)", s.word(3));
+  show("word(4)", s.word(4));
+  show("words(2)", s.words(2));
+  show("words(1, 2)", s.words(1, 2));
+  show("indexOfWord(2)", s.indexOfWord(2));
+  show("lengthOfWord(2)", s.lengthOfWord(2));
+}
 
 // --- radix conversions (tourRadix) ---
 
@@ -117,7 +151,8 @@ int main() {
   tourValues();
   tourComparison();
   // Later families: tourSearch(); tourSubstrings(); tourStripping();
-  // tourReplacement(); tourWords();
+  tourReplacement();
+  tourWords();
   tourRadix();
   tourHelpers();
   return 0;

@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 #include <lexcext.h>
 
+#include <algorithm>
 #include <cctype>
 #include <clocale>
 #include <cstring>
 #include <istring.hpp>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -105,6 +107,116 @@ TEST(X2cFastPath, MatchesDigitByDigitConversion) {
     IString s(hex.c_str());
     ASSERT_EQ(bytesOf(IString::x2c(s)), want) << hex;
     ASSERT_EQ(bytesOf(s.x2c()), want) << hex;
+  }
+}
+
+// A string holding exactly `text`, inner NUL bytes included.
+IString stringOf(const std::string& text) {
+  IString s(nullptr, static_cast<unsigned>(text.size()), ' ');
+  for (std::size_t i = 0; i < text.size(); ++i)
+    s[static_cast<unsigned>(i + 1)] = text[i];
+  return s;
+}
+
+// Replacement the plain way: from `start`, up to the first NUL byte, the
+// leftmost non-overlapping occurrences, at most `limit` of them.
+std::string plainChange(const std::string& text, const std::string& in,
+                        const std::string& out, unsigned start,
+                        unsigned limit) {
+  if (start == 0) start = 1;
+  if (text.empty() || in.empty() || start > text.size() || limit == 0 ||
+      in.find('\0') != std::string::npos)
+    return text;
+  const std::size_t end = std::min(text.find('\0', start - 1), text.size());
+  std::string r = text.substr(0, start - 1);
+  std::size_t i = start - 1;
+  for (unsigned n = 0; i < end;) {
+    if (n < limit && i + in.size() <= end &&
+        text.compare(i, in.size(), in) == 0) {
+      r += out;
+      i += in.size();
+      ++n;
+    } else {
+      r += text[i++];
+    }
+  }
+  return r + text.substr(i);
+}
+
+// Long texts over a two-letter alphabet: vector blocks, patterns whose
+// first and last bytes match almost everywhere (the two-way hand-over),
+// and more hits than the counting pass remembers.
+TEST(ChangeFastPath, MatchesPlainReplacement) {
+  std::mt19937 rng(11);
+  auto text_of = [&](std::size_t length, bool nul) {
+    std::string t(length, 'a');
+    for (char& ch : t) ch = "aaab\0"[rng() % (nul ? 5 : 4)];
+    return t;
+  };
+  for (int round = 0; round < 400; ++round) {
+    const std::string text = text_of(rng() % 700, round % 3 == 0);
+    std::string in = text_of(1 + rng() % (round % 4 == 0 ? 60 : 5), false);
+    if (round % 5 == 0) in = std::string(30, 'a') + "b" + std::string(30, 'a');
+    const std::string out = text_of(rng() % 4, false);
+    const unsigned start = rng() % 20, limit = rng() % 3 ? ~0u : rng() % 30;
+    const IString original = stringOf(text);
+    IString s = original;
+    s.change(in.c_str(), out.c_str(), start, limit);
+    const std::string want = plainChange(text, in, out, start, limit);
+    ASSERT_EQ(bytesOf(s), want) << text << " / " << in << " " << start;
+    ASSERT_EQ(bytesOf(IString::change(original, stringOf(in), stringOf(out),
+                                      start, limit)),
+              want);
+  }
+  // Occurrences among long partial matches: the budget runs out and the
+  // two-way matcher takes over between hits.
+  for (int round = 0; round < 100; ++round) {
+    const std::string in = std::string(20, 'a') + "b" + std::string(20, 'a');
+    const std::string pieces[] = {in, "a", "aa", "b", in.substr(3)};
+    std::string text;
+    while (text.size() < 2000) text += pieces[rng() % 5];
+    IString s(text.c_str());
+    ASSERT_EQ(bytesOf(s.change(in.c_str(), "X")),
+              plainChange(text, in, "X", 1, ~0u));
+  }
+  const std::string many(5000, 'a');
+  IString s(many.c_str());
+  EXPECT_EQ(bytesOf(s.translate("a", "bc")),
+            plainChange(many, "a", "bc", 1, ~0u));
+}
+
+// The words of a text the plain way: runs of bytes other than the six
+// delimiters, before the first NUL byte.
+std::vector<std::string> plainWords(const std::string& text) {
+  std::vector<std::string> words;
+  std::string word;
+  for (char c : text.substr(0, text.find('\0'))) {
+    if (std::strchr(" \n\r\t\v\f", c) != nullptr) {
+      if (!word.empty()) words.push_back(word);
+      word.clear();
+    } else {
+      word += c;
+    }
+  }
+  if (!word.empty()) words.push_back(word);
+  return words;
+}
+
+// Texts spanning several of the blocks that word lookup counts at a time.
+TEST(WordFastPath, FindsEveryWordLikeASequentialScan) {
+  std::mt19937 rng(5);
+  for (int round = 0; round < 60; ++round) {
+    std::string text(rng() % 1500, 'x');
+    for (char& ch : text) ch = "xy \n\t\v\f\r"[rng() % (round % 2 ? 3 : 8)];
+    if (round % 4 == 0 && !text.empty()) text[rng() % text.size()] = '\0';
+    const std::vector<std::string> words = plainWords(text);
+    const IString s = stringOf(text);
+    ASSERT_EQ(s.numWords(), words.size());
+    for (unsigned n = 1; n <= words.size() + 1; ++n) {
+      const std::string want = n <= words.size() ? words[n - 1] : "";
+      ASSERT_EQ(bytesOf(s.word(n)), want) << round << " " << n;
+      ASSERT_EQ(s.lengthOfWord(n), want.size());
+    }
   }
 }
 

@@ -10,16 +10,23 @@
 #include <utility>
 
 #include "charclass.hpp"
+#include "fastfind.hpp"
 #include "hexpairs.hpp"
 #include "textsize.hpp"
+#include "wordsplit.hpp"
 
 using morvek::internal::allBinaryDigits;
 using morvek::internal::allDecimalDigits;
 using morvek::internal::allHexDigits;
 using morvek::internal::checkedLength;
+using morvek::internal::countWords;
 using morvek::internal::hexPairsToBytes;
 using morvek::internal::newBuffer;
+using morvek::internal::SubstringFinder;
 using morvek::internal::textLength;
+using morvek::internal::WordScanner;
+using morvek::internal::WordSpan;
+using morvek::internal::wordStart;
 
 namespace {
 
@@ -327,9 +334,230 @@ const char& IString::operator[](unsigned index) const {
 // Replacement
 // ===========================================================================
 
+IString& IString::change(const IString& pInputChars,
+                         const IString& pOutputChars, unsigned startPos,
+                         unsigned numChanges) {
+  return change(pInputChars._data, pInputChars._length, pOutputChars._data,
+                pOutputChars._length, startPos, numChanges);
+}
+
+IString& IString::change(const IString& pInputChars, const char* pOutputChars,
+                         unsigned startPos, unsigned numChanges) {
+  return change(pInputChars._data, pInputChars._length, pOutputChars,
+                textLength(pOutputChars), startPos, numChanges);
+}
+
+IString& IString::change(const char* pInputChars, const IString& pOutputChars,
+                         unsigned startPos, unsigned numChanges) {
+  return change(pInputChars, textLength(pInputChars), pOutputChars._data,
+                pOutputChars._length, startPos, numChanges);
+}
+
+IString& IString::change(const char* pInputChars, const char* pOutputChars,
+                         unsigned startPos, unsigned numChanges) {
+  return change(pInputChars, textLength(pInputChars), pOutputChars,
+                textLength(pOutputChars), startPos, numChanges);
+}
+
+IString& IString::translate(const IString& inputChars,
+                            const IString& outputChars, char padCharacter) {
+  return translate(inputChars._data, inputChars._length, outputChars._data,
+                   outputChars._length, padCharacter);
+}
+
+IString& IString::translate(const IString& inputChars, const char* pOutputChars,
+                            char padCharacter) {
+  return translate(inputChars._data, inputChars._length, pOutputChars,
+                   textLength(pOutputChars), padCharacter);
+}
+
+IString& IString::translate(const char* pInputChars, const IString& outputChars,
+                            char padCharacter) {
+  return translate(pInputChars, textLength(pInputChars), outputChars._data,
+                   outputChars._length, padCharacter);
+}
+
+IString& IString::translate(const char* pInputChars, const char* pOutputChars,
+                            char padCharacter) {
+  return translate(pInputChars, textLength(pInputChars), pOutputChars,
+                   textLength(pOutputChars), padCharacter);
+}
+
+namespace {
+
+// Hits remembered by the counting pass, so that the building pass need not
+// search for them again: a text with few occurrences is searched once.
+constexpr unsigned kRememberedHits = 1024;
+
+// The text of the `length` bytes at `data` with up to `numChanges`
+// occurrences of the input string from `startPos` on replaced by the output
+// string, in a new buffer of exactly `new_length` + 1 bytes; nullptr when
+// nothing would change. `data` may be null when `length` is 0.
+char* changedText(const char* data, unsigned length, const char* pInputChars,
+                  unsigned inputLen, const char* pOutputChars,
+                  unsigned outputLen, unsigned startPos, unsigned numChanges,
+                  unsigned& new_length) {
+  if (startPos == 0) startPos = 1;
+  if (length == 0 || inputLen == 0 || startPos > length || numChanges == 0)
+    return nullptr;
+  // The searched text ends at the first NUL byte from startPos on; an
+  // occurrence must lie wholly inside it, so an input string holding a NUL
+  // byte matches nothing.
+  const char* const start = data + (startPos - 1);
+  const std::size_t rest = length - (startPos - 1);
+  const void* nul = std::memchr(start, '\0', rest);
+  const std::size_t searched =
+      nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - start)
+          : rest;
+  if (inputLen > searched || std::memchr(pInputChars, '\0', inputLen))
+    return nullptr;
+
+  const SubstringFinder finder(pInputChars, inputLen);
+  const char* const end = start + searched;
+
+  unsigned hits[kRememberedHits];  // offsets from start
+  unsigned num_count = 0;
+  for (const char* source = start; num_count < numChanges; ++num_count) {
+    const char* p = finder.find(source, static_cast<std::size_t>(end - source));
+    if (p == nullptr) break;
+    if (num_count < kRememberedHits)
+      hits[num_count] = static_cast<unsigned>(p - start);
+    source = p + inputLen;
+  }
+  if (num_count == 0) return nullptr;
+
+  // Occurrences never overlap, so num_count * inputLen <= length.
+  new_length = checkedLength(std::uint64_t{length} -
+                             std::uint64_t{num_count} * inputLen +
+                             std::uint64_t{num_count} * outputLen);
+  char* const temp = newBuffer(new_length);
+  const std::size_t before = startPos - 1;
+  std::memcpy(temp, data, before);
+  char* dest = temp + before;
+  const char* source = start;
+  // Both arguments may point into the old buffer, which lives until the new
+  // text is complete.
+  for (unsigned k = 0; k < num_count; ++k) {
+    const char* p =
+        k < kRememberedHits
+            ? start + hits[k]
+            : finder.find(source, static_cast<std::size_t>(end - source));
+    const std::size_t kept = static_cast<std::size_t>(p - source);
+    std::memcpy(dest, source, kept);
+    dest += kept;
+    if (outputLen != 0) std::memcpy(dest, pOutputChars, outputLen);
+    dest += outputLen;
+    source = p + inputLen;
+  }
+  // The rest of the old text with its terminator.
+  std::memcpy(dest, source,
+              static_cast<std::size_t>(data + length - source) + 1);
+  return temp;
+}
+
+}  // namespace
+
+// The changed copy is built straight from the argument: one buffer, where
+// copying first and changing the copy would take two.
+IString IString::change(const IString& aString, const IString& inputString,
+                        const IString& outputString, unsigned startPos,
+                        unsigned numChanges) {
+  unsigned length = 0;
+  char* text = changedText(aString._data, aString._length, inputString._data,
+                           inputString._length, outputString._data,
+                           outputString._length, startPos, numChanges, length);
+  return text ? IString(length, text) : IString(aString);
+}
+
+IString& IString::change(const char* pInputChars, unsigned inputLen,
+                         const char* pOutputChars, unsigned outputLen,
+                         unsigned startPos, unsigned numChanges) {
+  unsigned length = 0;
+  char* text = changedText(_data, _length, pInputChars, inputLen, pOutputChars,
+                           outputLen, startPos, numChanges, length);
+  if (text != nullptr) {
+    delete[] _data;
+    _data = text;
+    _length = length;
+  }
+  return *this;
+}
+
+IString& IString::translate(const char* pInputChars, unsigned inputLen,
+                            const char* pOutputChars, unsigned outputLen,
+                            char /* padCharacter */) {
+  // A text holds fewer occurrences than 0xFFFFFFFF, so this is every one.
+  return change(pInputChars, inputLen, pOutputChars, outputLen, 1, 0xFFFFFFFFu);
+}
+
 // ===========================================================================
 // Words
 // ===========================================================================
+
+namespace {
+
+// The span of word `wordNumber` (from 1) of the `length` bytes at `text`,
+// with `scanner` left just after it; false when there is no such word.
+bool findWord(const char* text, unsigned length, unsigned wordNumber,
+              WordScanner& scanner, WordSpan& span) {
+  if (wordNumber == 0 || text == nullptr) return false;
+  const void* nul = std::memchr(text, '\0', length);
+  const char* start = wordStart(
+      text, nul ? static_cast<const char*>(nul) - text : std::size_t{length},
+      wordNumber);
+  if (start == nullptr) return false;
+  scanner = WordScanner(start);
+  return scanner.next(span);
+}
+
+}  // namespace
+
+IString IString::word(unsigned wordNumber) const {
+  WordScanner scanner(nullptr);
+  WordSpan span;
+  if (!findWord(_data, _length, wordNumber, scanner, span)) return IString();
+  const unsigned length = static_cast<unsigned>(span.end - span.begin);
+  return IString(length, copyOf(span.begin, length));
+}
+
+IString IString::words(unsigned firstNumber) const {
+  // No text has 0xFFFFFFFF words, so this runs through the last word.
+  return words(firstNumber, 0xFFFFFFFFu);
+}
+
+IString IString::words(unsigned firstNumber, unsigned numWords) const {
+  WordScanner scanner(nullptr);
+  WordSpan span;
+  if (numWords == 0 || !findWord(_data, _length, firstNumber, scanner, span))
+    return IString();
+  const char* const begin = span.begin;
+  const char* end = span.end;
+  for (unsigned more = numWords - 1; more != 0 && scanner.next(span); --more)
+    end = span.end;
+  const unsigned length = static_cast<unsigned>(end - begin);
+  return IString(length, copyOf(begin, length));
+}
+
+unsigned IString::indexOfWord(unsigned wordNumber) const {
+  WordScanner scanner(nullptr);
+  WordSpan span;
+  if (!findWord(_data, _length, wordNumber, scanner, span)) return 0;
+  return static_cast<unsigned>(span.begin - _data) + 1;
+}
+
+unsigned IString::lengthOfWord(unsigned wordNumber) const {
+  WordScanner scanner(nullptr);
+  WordSpan span;
+  if (!findWord(_data, _length, wordNumber, scanner, span)) return 0;
+  return static_cast<unsigned>(span.end - span.begin);
+}
+
+unsigned IString::numWords() const {
+  if (_data == nullptr) return 0;
+  const void* nul = std::memchr(_data, '\0', _length);
+  return countWords(_data, nul ? static_cast<const char*>(nul) - _data
+                               : std::size_t{_length});
+}
 
 // ===========================================================================
 // Radix conversions

@@ -268,6 +268,22 @@ class IString {
   /// @name Replacement
   /// @{
 
+  /// change replaces, in place, occurrences of the input string (the first
+  /// argument) by the output string: those that begin at or after position
+  /// startPos (0 is taken as 1), at most numChanges of them (0 replaces
+  /// none; the default, all), found left to right without overlapping. Text
+  /// put in by a replacement is not searched again. The search stops at the
+  /// first NUL byte at or after startPos; the characters from there on are
+  /// kept as they are. A null or empty input string, or one holding a NUL
+  /// byte, matches nothing; a null or empty output string deletes each
+  /// occurrence. An IString argument contributes its length() characters, a
+  /// const char* those before its first NUL (a null pointer none). When
+  /// something is replaced the object gets a new buffer of exactly the new
+  /// length (deleting every character leaves the empty string, not the null
+  /// string); otherwise it keeps its buffer and a null or empty object stays
+  /// as it is. Either argument may be the object itself or point into its
+  /// buffer. Each call is linear in the length of the text.
+  /// Example: IString("abcabc").change("bc", "X", 3) gives "abcaX".
   MORVEK_API IString& change(const IString& pInputChars,
                              const IString& pOutputChars, unsigned startPos = 1,
                              unsigned numChanges = 0xFFFFFFFFu);
@@ -280,6 +296,9 @@ class IString {
   MORVEK_API IString& change(const char* pInputChars, const char* pOutputChars,
                              unsigned startPos = 1,
                              unsigned numChanges = 0xFFFFFFFFu);
+  /// \overload translate replaces every occurrence in the whole text, as
+  /// change with startPos 1 and no limit; padCharacter is not used.
+  /// Example: IString("a.b.c").translate(".", "::") gives "a::b::c".
   MORVEK_API IString& translate(const IString& inputChars,
                                 const IString& outputChars,
                                 char padCharacter = ' ');
@@ -292,6 +311,7 @@ class IString {
   MORVEK_API IString& translate(const char* pInputChars,
                                 const char* pOutputChars,
                                 char padCharacter = ' ');
+  /// \overload Returns a changed copy of aString, which stays as it is.
   MORVEK_API static IString change(const IString& aString,
                                    const IString& inputString,
                                    const IString& outputString,
@@ -302,6 +322,24 @@ class IString {
   /// @name Words
   /// @{
 
+  /// A word is a maximal run of characters other than space, LF, CR, TAB, VT
+  /// and FF in the text before its first NUL byte; the set does not follow
+  /// the locale, so 0xA0 and other control characters belong to words. Words
+  /// are numbered from 1 and there is no word 0. word(n) is a new string
+  /// holding word n. words(first, num) runs from the first character of word
+  /// first through the last character of word first + num - 1, or of the
+  /// last word if there are fewer, keeping the delimiters between them as
+  /// they stand; words(first) runs through the last word. word and words give
+  /// the empty string when there is no such word (n or first 0 included)
+  /// and when num is 0. indexOfWord(n) is the position of the first
+  /// character of word n and lengthOfWord(n) its length, both 0 when there
+  /// is none; numWords() counts the words. A null or empty string has no
+  /// words. None of these changes the object, copies its whole text or keeps
+  /// state between calls: they may run on several threads at once and
+  /// between the calls of a caller's strtok sequence.
+  /// Example: for "  one two\tthree\n", word(3) gives "three", words(2) gives
+  /// "two\tthree", words(1, 2) gives "one two", indexOfWord(2) gives 7 and
+  /// numWords() gives 3.
   MORVEK_API IString word(unsigned wordNumber) const;
   MORVEK_API IString words(unsigned firstNumber) const;
   MORVEK_API IString words(unsigned firstNumber, unsigned numWords) const;
