@@ -156,6 +156,12 @@ struct Avx2 {
     return static_cast<unsigned>(_mm256_movemask_epi8(_mm256_and_si256(
         _mm256_cmpeq_epi8(a, first), _mm256_cmpeq_epi8(b, last))));
   }
+  // Bit k set when byte `at`[k] is NUL.
+  __attribute__((target("avx2"))) static unsigned zeros(const char* at) {
+    const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(at));
+    return static_cast<unsigned>(
+        _mm256_movemask_epi8(_mm256_cmpeq_epi8(a, _mm256_setzero_si256())));
+  }
 };
 
 struct Sse2 {
@@ -170,6 +176,11 @@ struct Sse2 {
         _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + length - 1));
     return static_cast<unsigned>(_mm_movemask_epi8(
         _mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, last))));
+  }
+  static unsigned zeros(const char* at) {
+    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+    return static_cast<unsigned>(
+        _mm_movemask_epi8(_mm_cmpeq_epi8(a, _mm_setzero_si128())));
   }
 };
 
@@ -209,6 +220,82 @@ inline const char* filter(const char* text, std::size_t alignments,
   }
   resume = alignments;
   return nullptr;
+}
+
+// Forward and without overlaps: collects in `hits` up to `max_hits`
+// occurrences among the alignments [0, alignments) of `text`, at least one
+// block's worth, that start before its first NUL byte, and returns their
+// number. (The pattern holds no NUL byte, so no occurrence spans one.)
+// `next` is then the first alignment after the last hit; `gave_up` says the
+// budget ran out with the alignments from `next` on unexamined.
+template <typename Vector>
+inline std::size_t filterAll(const char* text, std::size_t alignments,
+                             const char* pattern, std::size_t length,
+                             const char** hits, std::size_t max_hits,
+                             std::size_t& next, bool& gave_up) {
+  constexpr std::size_t kWidth = Vector::kWidth;
+  const Vector vector(pattern, length);
+  std::size_t budget = kBudgetBase;
+  std::size_t found = 0;
+  std::size_t i = 0;  // first alignment an occurrence may start at
+  while (i < alignments) {
+    // Pairs of blocks without a candidate or a NUL byte are passed quickly.
+    while (alignments - i >= 2 * kWidth &&
+           (vector.mask(text + i, length) | Vector::zeros(text + i) |
+            vector.mask(text + i + kWidth, length) |
+            Vector::zeros(text + i + kWidth)) == 0) {
+      i += 2 * kWidth;
+      budget += 2 * kWidth * kBudgetFactor;
+    }
+    // The last block overlaps the one before; alignments below i are masked.
+    const std::size_t base = alignments - i >= kWidth ? i : alignments - kWidth;
+    unsigned mask = vector.mask(text + base, length) & (~0u << (i - base));
+    std::size_t block_end = base + kWidth;
+    // Bytes before i are known: the blocks before or the last hit.
+    const unsigned zeros = Vector::zeros(text + base);
+    if (zeros != 0) {
+      // The text ends in this block: no alignment at or after its NUL.
+      const unsigned z = static_cast<unsigned>(__builtin_ctz(zeros));
+      mask &= (1u << z) - 1;
+      block_end = alignments;
+    }
+    while (mask != 0) {
+      const std::size_t at = base + static_cast<unsigned>(__builtin_ctz(mask));
+      if (middleMatches(text + at, pattern, length)) {
+        hits[found++] = text + at;
+        i = at + length;
+        if (found == max_hits) {
+          next = i;
+          return found;
+        }
+        if (i >= block_end) {
+          block_end = i;  // reload from i
+          break;
+        }
+        mask &= ~0u << (i - base);
+        continue;
+      }
+      mask &= mask - 1;
+      if (budget < length) {
+        next = at + 1;
+        gave_up = true;
+        return found;
+      }
+      budget -= length;
+    }
+    i = block_end;
+    budget += kWidth * kBudgetFactor;
+  }
+  next = i;
+  return found;
+}
+
+__attribute__((target("avx2"), flatten)) std::size_t filterAllAvx2(
+    const char* text, std::size_t alignments, const char* pattern,
+    std::size_t length, const char** hits, std::size_t max_hits,
+    std::size_t& next, bool& gave_up) {
+  return filterAll<Avx2>(text, alignments, pattern, length, hits, max_hits,
+                         next, gave_up);
 }
 
 // The AVX2 filter, compiled for AVX2 with the block test in line.
@@ -259,6 +346,13 @@ const char* search(const char* text, std::size_t text_length,
   return nullptr;
 }
 
+// The offset of the first NUL byte at or after `from`, or `length`.
+std::size_t textEnd(const char* text, std::size_t from, std::size_t length) {
+  const void* nul = std::memchr(text + from, '\0', length - from);
+  return nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - text)
+             : length;
+}
+
 }  // namespace
 
 const char* SubstringFinder::find(const char* text,
@@ -267,6 +361,48 @@ const char* SubstringFinder::find(const char* text,
     return static_cast<const char*>(
         std::memchr(text, pattern_[0], text_length));
   return search<false>(text, text_length, pattern_, length_);
+}
+
+std::size_t SubstringFinder::findAll(const char* text, std::size_t text_length,
+                                     const char** hits, std::size_t max_hits,
+                                     std::size_t& rest) const {
+  std::size_t found = 0;
+  std::size_t at = 0;  // where the search goes on
+#if MORVEK_FASTFIND_X86
+  if (length_ >= 2 && text_length >= length_ + 15 && max_hits != 0) {
+    const std::size_t alignments = text_length - length_ + 1;
+    bool gave_up = false;
+    found = has_avx2 && alignments >= 32
+                ? filterAllAvx2(text, alignments, pattern_, length_, hits,
+                                max_hits, at, gave_up)
+                : filterAll<Sse2>(text, alignments, pattern_, length_, hits,
+                                  max_hits, at, gave_up);
+    if (!gave_up) {
+      rest = at;
+      return found;
+    }
+    // The budget ran out: the rest goes to the two-way matcher.
+    const TwoWay<false> two_way(pattern_, length_);
+    text_length = textEnd(text, at, text_length);
+    for (; found < max_hits; ++found) {
+      const char* p = two_way.find(text + at, text_length - at);
+      if (p == nullptr) break;
+      hits[found] = p;
+      at = static_cast<std::size_t>(p - text) + length_;
+    }
+    rest = at;
+    return found;
+  }
+#endif
+  text_length = textEnd(text, 0, text_length);
+  for (; found < max_hits; ++found) {
+    const char* p = find(text + at, text_length - at);
+    if (p == nullptr) break;
+    hits[found] = p;
+    at = static_cast<std::size_t>(p - text) + length_;
+  }
+  rest = at;
+  return found;
 }
 
 const char* SubstringFinder::findLast(const char* text,

@@ -32,6 +32,15 @@ class SubstringFinder {
   const char* find(const char* text, std::size_t text_length) const;
   const char* findLast(const char* text, std::size_t text_length) const;
 
+  // Stores in `hits` up to `max_hits` leftmost occurrences within
+  // [text, text + text_length) before its first NUL byte that do not overlap
+  // (each search goes on after the previous hit), and returns their number.
+  // `rest` is the offset where a further call would go on. The pattern must
+  // hold no NUL byte.
+  std::size_t findAll(const char* text, std::size_t text_length,
+                      const char** hits, std::size_t max_hits,
+                      std::size_t& rest) const;
+
  private:
   const char* pattern_;
   std::size_t length_;

@@ -386,8 +386,10 @@ IString& IString::translate(const char* pInputChars, const char* pOutputChars,
 namespace {
 
 // Hits remembered by the counting pass, so that the building pass need not
-// search for them again: a text with few occurrences is searched once.
-constexpr unsigned kRememberedHits = 1024;
+// search for them again: a text with few occurrences is searched once. The
+// others are found again in batches.
+constexpr unsigned kRememberedHits = 512;
+constexpr unsigned kBatch = 128;
 
 // The text of the `length` bytes at `data` with up to `numChanges`
 // occurrences of the input string from `startPos` on replaced by the output
@@ -400,31 +402,36 @@ char* changedText(const char* data, unsigned length, const char* pInputChars,
   if (startPos == 0) startPos = 1;
   if (length == 0 || inputLen == 0 || startPos > length || numChanges == 0)
     return nullptr;
-  // The searched text ends at the first NUL byte from startPos on; an
-  // occurrence must lie wholly inside it, so an input string holding a NUL
-  // byte matches nothing.
+  // The searched text ends at the first NUL byte from startPos on (findAll
+  // stops there); an occurrence must lie wholly inside it, so an input
+  // string holding a NUL byte matches nothing.
   const char* const start = data + (startPos - 1);
-  const std::size_t rest = length - (startPos - 1);
-  const void* nul = std::memchr(start, '\0', rest);
-  const std::size_t searched =
-      nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - start)
-          : rest;
-  if (inputLen > searched || std::memchr(pInputChars, '\0', inputLen))
-    return nullptr;
+  const std::size_t searched = length - (startPos - 1);
+  if (std::memchr(pInputChars, '\0', inputLen)) return nullptr;
 
   const SubstringFinder finder(pInputChars, inputLen);
   const char* const end = start + searched;
 
-  unsigned hits[kRememberedHits];  // offsets from start
-  unsigned num_count = 0;
-  for (const char* source = start; num_count < numChanges; ++num_count) {
-    const char* p = finder.find(source, static_cast<std::size_t>(end - source));
-    if (p == nullptr) break;
-    if (num_count < kRememberedHits)
-      hits[num_count] = static_cast<unsigned>(p - start);
-    source = p + inputLen;
-  }
+  const char* hits[kRememberedHits];
+  const char* batch[kBatch];
+  std::size_t offset = 0;
+  unsigned num_count = static_cast<unsigned>(finder.findAll(
+      start, searched, hits,
+      numChanges < kRememberedHits ? numChanges : kRememberedHits, offset));
   if (num_count == 0) return nullptr;
+  if (num_count == kRememberedHits) {  // there may be more: count them
+    const char* source = start + offset;
+    while (num_count < numChanges) {
+      const unsigned wanted =
+          numChanges - num_count < kBatch ? numChanges - num_count : kBatch;
+      const std::size_t n =
+          finder.findAll(source, static_cast<std::size_t>(end - source), batch,
+                         wanted, offset);
+      num_count += static_cast<unsigned>(n);
+      if (n < wanted) break;
+      source += offset;
+    }
+  }
 
   // Occurrences never overlap, so num_count * inputLen <= length.
   new_length = checkedLength(std::uint64_t{length} -
@@ -437,17 +444,27 @@ char* changedText(const char* data, unsigned length, const char* pInputChars,
   const char* source = start;
   // Both arguments may point into the old buffer, which lives until the new
   // text is complete.
-  for (unsigned k = 0; k < num_count; ++k) {
-    const char* p =
-        k < kRememberedHits
-            ? start + hits[k]
-            : finder.find(source, static_cast<std::size_t>(end - source));
-    const std::size_t kept = static_cast<std::size_t>(p - source);
-    std::memcpy(dest, source, kept);
-    dest += kept;
-    if (outputLen != 0) std::memcpy(dest, pOutputChars, outputLen);
-    dest += outputLen;
-    source = p + inputLen;
+  auto replace = [&](const char* const* found, std::size_t count) {
+    for (std::size_t k = 0; k < count; ++k) {
+      const std::size_t kept = static_cast<std::size_t>(found[k] - source);
+      std::memcpy(dest, source, kept);
+      dest += kept;
+      if (outputLen != 0) std::memcpy(dest, pOutputChars, outputLen);
+      dest += outputLen;
+      source = found[k] + inputLen;
+    }
+  };
+  unsigned changes_left = num_count;
+  const unsigned first =
+      num_count < kRememberedHits ? num_count : kRememberedHits;
+  replace(hits, first);
+  changes_left -= first;
+  while (changes_left != 0) {
+    const unsigned wanted = changes_left < kBatch ? changes_left : kBatch;
+    const std::size_t n = finder.findAll(
+        source, static_cast<std::size_t>(end - source), batch, wanted, offset);
+    replace(batch, n);
+    changes_left -= static_cast<unsigned>(n);
   }
   // The rest of the old text with its terminator.
   std::memcpy(dest, source,
