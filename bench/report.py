@@ -289,27 +289,32 @@ def chart(rows, path):
     import matplotlib
     matplotlib.use("Agg")
     import matplotlib.pyplot as plt
-    labels, series = [], {s: [] for s in SIZES}
+    labels = []
+    series = {(ref, sz): [] for ref in ("best", "memcpy") for sz in SIZES}
     for op in sorted(rows):
         if op in ("Memcpy", "AppendByte"):
             continue
         for impl in our_impls(rows, op):
             labels.append(op if impl == "IString" else f"{op} ({impl})")
-            for s in SIZES:
-                r, _ = ratio_to(rows, op, impl, s, "best")
-                series[s].append(r or 0)
-    fig, ax = plt.subplots(figsize=(max(8, 0.5 * len(labels) + 3), 5))
+            for (ref, sz), values in series.items():
+                r, _ = ratio_to(rows, op, impl, sz, ref)
+                values.append(r or 0)
+    fig, axes = plt.subplots(2, 1, sharex=True,
+                             figsize=(max(8, 0.5 * len(labels) + 3), 8))
     width = 0.27
-    for k, s in enumerate(SIZES):
-        xs = [i + (k - 1) * width for i in range(len(labels))]
-        ax.bar(xs, series[s], width, label=fmt_size(s))
-    ax.axhline(1.0, color="black", linewidth=0.8)
-    ax.set_yscale("log")
-    ax.set_xticks(range(len(labels)))
-    ax.set_xticklabels(labels, rotation=45, ha="right")
-    ax.set_ylabel("IString throughput / best peer (log)")
-    ax.set_title("morvek IString against the fastest peer, per operation")
-    ax.legend()
+    titles = {"best": "IString throughput / fastest peer (log)",
+              "memcpy": "IString throughput / memcpy of the same bytes (log)"}
+    for ax, ref in zip(axes, ("best", "memcpy")):
+        for k, sz in enumerate(SIZES):
+            xs = [i + (k - 1) * width for i in range(len(labels))]
+            ax.bar(xs, series[(ref, sz)], width, label=fmt_size(sz))
+        ax.axhline(1.0, color="black", linewidth=0.8)
+        ax.set_yscale("log")
+        ax.set_ylabel(titles[ref])
+        ax.legend()
+    axes[1].set_xticks(range(len(labels)))
+    axes[1].set_xticklabels(labels, rotation=45, ha="right")
+    axes[0].set_title("morvek IString per operation (bars above 1: IString faster)")
     fig.tight_layout()
     fig.savefig(path, dpi=100)
 
