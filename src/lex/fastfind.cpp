@@ -198,6 +198,16 @@ inline const char* filter(const char* text, std::size_t alignments,
   const Vector vector(pattern, length);
   std::size_t budget = kBudgetBase;
   for (std::size_t done = 0; done < alignments; done += kWidth) {
+    // Pairs of blocks without a candidate are passed quickly.
+    while (alignments - done >= 2 * kWidth) {
+      const char* near =
+          kBackward ? text + (alignments - done - kWidth) : text + done;
+      const char* far = kBackward ? near - kWidth : near + kWidth;
+      if ((vector.mask(near, length) | vector.mask(far, length)) != 0) break;
+      done += 2 * kWidth;
+      budget += 2 * kWidth * kBudgetFactor;
+    }
+    if (done >= alignments) break;
     const std::size_t i =
         kBackward
             ? (alignments - done >= kWidth ? alignments - done - kWidth : 0)
