@@ -3,6 +3,7 @@
 #include <istring.hpp>
 
 #include <iostream>
+#include <new>
 #include <sstream>
 
 namespace {
@@ -58,11 +59,55 @@ void tourComparison() {
             << '\n';
 }
 
-// --- search and classification (tourSearch) ---
+void tourSearch() {
+  const IString banana("banana");
+  std::cout << "Search and classification\n";
+  show("\"banana\".indexOf('a')", banana.indexOf('a'));
+  show("\"banana\".indexOf(\"ana\", 3)", banana.indexOf("ana", 3));
+  show("\"banana\".lastIndexOf(\"ana\")", banana.lastIndexOf("ana"));
+  show("\"banana\".lastIndexOf(\"ana\", 5)", banana.lastIndexOf("ana", 5));
+  show("\"banana\".indexOf(\"nab\")", banana.indexOf("nab"));
+  show("\"banana\".indexOfAnyBut(\"ab\")", banana.indexOfAnyBut("ab"));
+  show("\"banana\".occurrencesOf('a')", banana.occurrencesOf('a'));
+  const IString with_nul = IString("ab") + IString('\0') + "ab";
+  show("\"ab\" NUL \"ab\": indexOf(\"ab\", 2)", with_nul.indexOf("ab", 2));
+  show("\"ab\" NUL \"ab\": indexOf('b', 3)", with_nul.indexOf('b', 3));
+  show("\"1aF\".isHexDigits()", IString("1aF").isHexDigits());
+  show("\"1aF\".isDigits()", IString("1aF").isDigits());
+}
 
-// --- sub-strings and editing (tourSubstrings) ---
+void tourSubstrings() {
+  const IString s("abcdef");
+  std::cout << "Sub-strings and editing\n";
+  show("\"abcdef\".subString(3)", s.subString(3));
+  show("\"abcdef\".subString(5, 4, '.')", s.subString(5, 4, '.'));
+  show("\"abcdef\".subString(7, 3, '.')", s.subString(7, 3, '.'));
+  IString grown("abc");
+  grown[5] = 'x';
+  show("s = \"abc\"; s[5] = 'x'", grown);
+  show("\"abcdef\".remove(2, 2)", IString(s).remove(2, 2));
+  show("\"abc\".rightJustify(5, '.')", IString("abc").rightJustify(5, '.'));
+  show("\"abcdef\".overlayWith(\"XY\", 9, '.')",
+       IString(s).overlayWith("XY", 9, '.'));
+  show("IString::insert(\"abcdef\", \"XY\", 2)", IString::insert(s, "XY", 2));
+  try {
+    IString(s).leftJustify(0xFFFFFFFFu);
+  } catch (const std::bad_array_new_length&) {
+    std::cout << "  leftJustify(0xFFFFFFFF) -> std::bad_array_new_length\n";
+  }
+}
 
-// --- stripping and case (tourStripping) ---
+void tourStripping() {
+  std::cout << "Stripping and case\n";
+  show("\"  ab  \".strip()", IString("  ab  ").strip());
+  show("\"  ab  \".stripLeading()", IString("  ab  ").stripLeading());
+  show("\"  ab  \".stripTrailing()", IString("  ab  ").stripTrailing());
+  show("\"xxaxx\".strip('x')", IString("xxaxx").strip('x'));
+  show("\"-+a+-\".stripLeading(\"+-\")", IString("-+a+-").stripLeading("+-"));
+  show("\" \\t \".strip()", IString(" \t ").strip());
+  show("\"AbC1\".upperCase()", IString("AbC1").upperCase());
+  show("IString::lowerCase(\"AbC1\")", IString::lowerCase("AbC1"));
+}
 
 // --- replacement (tourReplacement) ---
 
@@ -150,7 +195,9 @@ void tourHelpers() {
 int main() {
   tourValues();
   tourComparison();
-  // Later families: tourSearch(); tourSubstrings(); tourStripping();
+  tourSearch();
+  tourSubstrings();
+  tourStripping();
   tourReplacement();
   tourWords();
   tourRadix();

@@ -2,6 +2,8 @@
 
 #include "istring.hpp"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cstdlib>
 #include <cstring>
@@ -9,15 +11,18 @@
 #include <ostream>
 #include <utility>
 
+#include "byteset.hpp"
 #include "charclass.hpp"
 #include "fastfind.hpp"
 #include "hexpairs.hpp"
+#include "lexcext.h"
 #include "textsize.hpp"
 #include "wordsplit.hpp"
 
 using morvek::internal::allBinaryDigits;
 using morvek::internal::allDecimalDigits;
 using morvek::internal::allHexDigits;
+using morvek::internal::ByteSet;
 using morvek::internal::checkedLength;
 using morvek::internal::countWords;
 using morvek::internal::hexPairsToBytes;
@@ -290,6 +295,15 @@ double IString::asDouble() const {
 // Search and classification
 // ===========================================================================
 
+namespace {
+
+// The 1-based position of `at` in the buffer that starts at `data`.
+unsigned positionIn(const char* data, const char* at) {
+  return static_cast<unsigned>(at - data) + 1;
+}
+
+}  // namespace
+
 Boolean IString::isBinaryDigits() const {
   return allBinaryDigits(_data, _length) ? True : False;
 }
@@ -302,9 +316,108 @@ Boolean IString::isHexDigits() const {
   return allHexDigits(_data, _length) ? True : False;
 }
 
+unsigned IString::indexOf(char ch, unsigned startPos) const {
+  if (startPos == 0) startPos = 1;
+  if (startPos > _length) return 0;
+  const void* hit =
+      std::memchr(_data + startPos - 1, ch, _length - startPos + 1);
+  return hit ? positionIn(_data, static_cast<const char*>(hit)) : 0;
+}
+
+unsigned IString::indexOf(const char* in_string, unsigned startPos) const {
+  if (in_string == nullptr) return 0;
+  const std::size_t n = std::strlen(in_string);
+  if (n == 1) return indexOf(in_string[0], startPos);
+  if (startPos == 0) startPos = 1;
+  if (_length == 0 || startPos > _length + 1) return 0;
+  const char* from = _data + startPos - 1;
+  const std::size_t rest = _length - startPos + 1;
+  if (n == 0) {
+    // The empty text is found where the scan stops: at the first NUL byte.
+    const void* nul = std::memchr(from, '\0', rest);
+    return nul ? positionIn(_data, static_cast<const char*>(nul)) : _length + 1;
+  }
+  const char* hit = nullptr;
+  std::size_t after = 0;
+  SubstringFinder(in_string, n).findAll(from, rest, &hit, 1, after);
+  return hit ? positionIn(_data, hit) : 0;
+}
+
+unsigned IString::lastIndexOf(char ch, unsigned endPos) const {
+  if (endPos > _length) endPos = _length;
+  if (endPos == 0) return 0;
+  const void* hit = memrchr(_data, ch, endPos);
+  return hit ? positionIn(_data, static_cast<const char*>(hit)) : 0;
+}
+
+unsigned IString::lastIndexOf(const char* in_string, unsigned endPos) const {
+  if (in_string == nullptr) return 0;
+  const std::size_t n = std::strlen(in_string);
+  if (n == 1) return lastIndexOf(in_string[0], endPos);
+  if (endPos > _length) endPos = _length;
+  if (n == 0) return endPos + 1;
+  if (endPos == 0) return 0;
+  // Occurrences count only before the first NUL byte of the text. The last
+  // occurrence up to endPos is found first; only the bytes before its end
+  // need checking for a NUL byte, and if there is one the search is repeated
+  // before it.
+  const SubstringFinder finder(in_string, n);
+  const char* hit = finder.findLast(_data, endPos);
+  if (hit == nullptr) return 0;
+  const void* nul = std::memchr(_data, '\0', positionIn(_data, hit) + n - 1);
+  if (nul != nullptr)
+    hit = finder.findLast(
+        _data, static_cast<std::size_t>(static_cast<const char*>(nul) - _data));
+  return hit ? positionIn(_data, hit) : 0;
+}
+
+unsigned IString::indexOfAnyBut(char ch, unsigned startPos) const {
+  if (startPos == 0) startPos = 1;
+  for (unsigned i = startPos - 1; i < _length; ++i)
+    if (_data[i] != ch) return i + 1;
+  return 0;
+}
+
+unsigned IString::indexOfAnyBut(const char* in_string,
+                                unsigned startPos) const {
+  if (in_string == nullptr) return 0;
+  if (in_string[0] != '\0' && in_string[1] == '\0')
+    return indexOfAnyBut(in_string[0], startPos);
+  if (startPos == 0) startPos = 1;
+  const ByteSet set(in_string);
+  for (unsigned i = startPos - 1; i < _length; ++i)
+    if (!set.contains(_data[i])) return i + 1;
+  return 0;
+}
+
+unsigned IString::occurrencesOf(char ch, unsigned startPos) const {
+  if (startPos == 0) startPos = 1;
+  if (startPos > _length) return 0;
+  return static_cast<unsigned>(
+      std::count(_data + startPos - 1, _data + _length, ch));
+}
+
 // ===========================================================================
 // Sub-strings, indexing, padding and removal
 // ===========================================================================
+
+IString IString::subString(unsigned startPos) const {
+  if (startPos == 0) startPos = 1;
+  if (startPos > _length) return IString();
+  return subString(startPos, _length - startPos + 1, ' ');
+}
+
+IString IString::subString(unsigned startPos, unsigned length,
+                           char padCharacter) const {
+  if (startPos == 0) startPos = 1;
+  if (startPos > _length) return IString();
+  char* buffer = newBuffer(length);
+  const unsigned copied = std::min(length, _length - startPos + 1);
+  std::memcpy(buffer, _data + startPos - 1, copied);
+  std::memset(buffer + copied, padCharacter, length - copied);
+  buffer[length] = '\0';
+  return IString(length, buffer);
+}
 
 char& IString::operator[](unsigned index) {
   if (index == 0) index = 1;
@@ -326,9 +439,189 @@ const char& IString::operator[](unsigned index) const {
   return index <= _length ? _data[index - 1] : nul;
 }
 
+IString& IString::remove(unsigned startPos) {
+  if (startPos == 0) startPos = 1;
+  if (startPos > _length) return *this;
+  char* buffer = copyOf(_data, startPos - 1);
+  delete[] _data;
+  _data = buffer;
+  _length = startPos - 1;
+  return *this;
+}
+
+IString& IString::remove(unsigned startPos, unsigned numChars) {
+  if (startPos == 0) startPos = 1;
+  if (startPos > _length || numChars == 0) return *this;
+  const unsigned rest = _length - startPos + 1;
+  if (numChars > rest) numChars = rest;
+  const unsigned new_length = _length - numChars;
+  char* buffer = newBuffer(new_length);
+  std::memcpy(buffer, _data, startPos - 1);
+  std::memcpy(buffer + startPos - 1, _data + startPos - 1 + numChars,
+              rest - numChars);
+  buffer[new_length] = '\0';
+  delete[] _data;
+  _data = buffer;
+  _length = new_length;
+  return *this;
+}
+
+IString& IString::leftJustify(unsigned newLength, char padCharacter) {
+  if (_length >= newLength) return *this;
+  char* buffer = newBuffer(newLength);
+  if (_length != 0) std::memcpy(buffer, _data, _length);
+  std::memset(buffer + _length, padCharacter, newLength - _length);
+  buffer[newLength] = '\0';
+  delete[] _data;
+  _data = buffer;
+  _length = newLength;
+  return *this;
+}
+
+IString& IString::rightJustify(unsigned newLength, char padCharacter) {
+  if (_length >= newLength) return *this;
+  char* buffer = newBuffer(newLength);
+  const unsigned pad = newLength - _length;
+  std::memset(buffer, padCharacter, pad);
+  if (_length != 0) std::memcpy(buffer + pad, _data, _length);
+  buffer[newLength] = '\0';
+  delete[] _data;
+  _data = buffer;
+  _length = newLength;
+  return *this;
+}
+
+IString& IString::overlayWith(const IString& aString, unsigned index,
+                              char padCharacter) {
+  if (index == 0) return *this;
+  const unsigned source_length = aString._length;
+  leftJustify(checkedLength(std::uint64_t{index} + source_length - 1),
+              padCharacter);
+  // Read aString._data only now: when aString is this object, lengthening
+  // has moved its characters, unchanged, to the front of the new buffer.
+  if (source_length != 0)
+    std::memmove(_data + index - 1, aString._data, source_length);
+  return *this;
+}
+
+IString IString::insert(const IString& aString, const IString& anInsert,
+                        unsigned index, char padCharacter) {
+  IString result = aString.subString(1, index, padCharacter);
+  result += anInsert;
+  // index + 1 would wrap for the largest index; there is no tail then.
+  if (index < aString._length) result += aString.subString(index + 1);
+  return result;
+}
+
 // ===========================================================================
 // Stripping and case
 // ===========================================================================
+
+namespace {
+
+// Strips the characters that pass `test` from the chosen ends of the text in
+// `data` and `length`, walking by index. Cutting only at the end writes a
+// new terminator into the same buffer, and so does cutting everything;
+// cutting at the front moves the kept characters to a new buffer.
+template <typename Test>
+void stripEnds(char*& data, unsigned& length, bool leading, bool trailing,
+               Test test) {
+  unsigned start = 0;
+  unsigned end = length;  // the kept characters are data[start, end)
+  if (leading)
+    while (start < end && test(data[start])) ++start;
+  if (trailing)
+    while (end > start && test(data[end - 1])) --end;
+  if (start == end) {
+    data[0] = '\0';
+    length = 0;
+  } else if (start == 0) {
+    data[end] = '\0';
+    length = end;
+  } else {
+    char* buffer = copyOf(data + start, end - start);
+    delete[] data;
+    data = buffer;
+    length = end - start;
+  }
+}
+
+}  // namespace
+
+IString& IString::upperCase() {
+  if (_data != nullptr) strupr(_data);
+  return *this;
+}
+
+IString IString::upperCase(const IString& aString) {
+  IString result(aString);
+  result.upperCase();
+  return result;
+}
+
+IString& IString::lowerCase() {
+  if (_data != nullptr) strlwr(_data);
+  return *this;
+}
+
+IString IString::lowerCase(const IString& aString) {
+  IString result(aString);
+  result.lowerCase();
+  return result;
+}
+
+IString& IString::strip() { return stripWhitespace(Both); }
+
+IString& IString::strip(char aCharacter) {
+  const char str[2] = {aCharacter, '\0'};
+  return strip(str, Both);
+}
+
+IString& IString::strip(const char* p) { return strip(p, Both); }
+
+IString IString::stripBlanks(const IString& aString) {
+  IString result(aString);
+  result.strip();
+  return result;
+}
+
+IString& IString::stripLeading() { return stripWhitespace(Leading); }
+
+IString& IString::stripLeading(const char* p) { return strip(p, Leading); }
+
+IString IString::stripLeadingBlanks(const IString& aString) {
+  IString result(aString);
+  result.stripLeading();
+  return result;
+}
+
+IString& IString::stripTrailing() { return stripWhitespace(Trailing); }
+
+IString& IString::stripTrailing(const char* p) { return strip(p, Trailing); }
+
+IString IString::stripTrailingBlanks(const IString& aString) {
+  IString result(aString);
+  result.stripTrailing();
+  return result;
+}
+
+IString& IString::strip(const char* p, StripMode mode) {
+  if (_length == 0 || p == nullptr) return *this;
+  const ByteSet set(p);
+  stripEnds(_data, _length, mode == Leading || mode == Both,
+            mode == Trailing || mode == Both,
+            [&set](char c) { return set.contains(c); });
+  return *this;
+}
+
+IString& IString::stripWhitespace(StripMode mode) {
+  if (_length == 0) return *this;
+  stripEnds(_data, _length, mode == Leading || mode == Both,
+            mode == Trailing || mode == Both, [](char c) {
+              return std::isspace(static_cast<unsigned char>(c)) != 0;
+            });
+  return *this;
+}
 
 // ===========================================================================
 // Replacement

@@ -212,6 +212,25 @@ class IString {
   /// @name Search and classification
   /// @{
 
+  /// Read-only queries: nothing changes and nothing is allocated. The digit
+  /// predicates give True when every character is a binary, decimal or
+  /// hexadecimal (either case) digit, so True for a null or empty string and
+  /// False for any NUL byte, blank, sign or "0x". The searches give a 1-based
+  /// position, 0 for none; occurrencesOf counts. startPos 0 is taken as 1;
+  /// lastIndexOf's endPos is an inclusive bound on where an occurrence may
+  /// end (beyond length(): the whole text; 0: nothing). The character forms,
+  /// occurrencesOf and indexOfAnyBut walk all length() characters, NUL bytes
+  /// included. indexOf and lastIndexOf with a const char* stop at the text's
+  /// first NUL byte (for indexOf, the first at or after startPos), so later
+  /// occurrences are not found; the empty text is found where that scan
+  /// stops (indexOf: that NUL byte's position, or length() + 1; lastIndexOf:
+  /// endPos + 1). A one-character const char* searches as the char form. In
+  /// indexOfAnyBut with a set of other than one character, a NUL byte in the
+  /// text always counts as a member. A null const char* gives 0; a null
+  /// string gives 0 too, except lastIndexOf("") (1). Searches take time
+  /// linear in the text length whatever the pattern.
+  /// Example: IString("banana").indexOf("ana", 3) gives 4, lastIndexOf("ana",
+  /// 5) gives 2 and indexOfAnyBut("ab") gives 3.
   MORVEK_API Boolean isBinaryDigits() const;
   MORVEK_API Boolean isDigits() const;
   MORVEK_API Boolean isHexDigits() const;
@@ -230,6 +249,29 @@ class IString {
   /// @name Sub-strings, indexing, padding and removal
   /// @{
 
+  /// Cutting, growing and editing by position; startPos and index 0 are
+  /// taken as 1 unless said otherwise. subString gives the characters from
+  /// startPos to the end, or exactly `length` of them padded with
+  /// padCharacter; beyond the end it gives the empty string (never a null
+  /// one) and pads nothing. The writable operator[] first lengthens a shorter
+  /// string with blanks to `index` characters; the const one never grows and
+  /// beyond the end (or on a null string) refers to a static NUL character.
+  /// remove cuts from startPos to the end, or numChars characters (fewer at
+  /// the end); startPos beyond the end or numChars 0 changes nothing.
+  /// leftJustify and rightJustify pad after or before the text up to
+  /// newLength and never shorten it. overlayWith copies aString's characters
+  /// over positions index on, padding a shorter text first; index 0 changes
+  /// nothing, and overlaying a string with itself uses its value at the call.
+  /// insert returns aString with anInsert after position index (0: in front),
+  /// the head padded to index characters when aString is shorter but not
+  /// empty. NUL bytes are copied like any character. A change of length
+  /// builds a new buffer (so references from operator[] go stale); overlaying
+  /// within the length writes in place. A result longer than 0xFFFFFFFE
+  /// characters throws std::bad_array_new_length and the object keeps its
+  /// value: subString(1, 0xFFFFFFFF), operator[](0xFFFFFFFF), insert after
+  /// 0xFFFFFFFF into a non-empty string.
+  /// Example: IString("abcdef").subString(5, 4, '.') gives "ef..", and
+  /// IString::insert("abcdef", "XY", 2) gives "abXYcdef".
   MORVEK_API IString subString(unsigned startPos) const;
   MORVEK_API IString subString(unsigned startPos, unsigned length,
                                char padCharacter = ' ') const;
@@ -249,6 +291,23 @@ class IString {
   /// @name Stripping and case
   /// @{
 
+  /// upperCase and lowerCase convert in place, up to the first NUL byte,
+  /// with the current locale's toupper and tolower (in the default locale
+  /// only A-Z and a-z change); the length, the buffer and the bytes from the
+  /// first NUL on stay. strip, stripLeading and stripTrailing remove, at both
+  /// ends, the start or the end, the characters that are white space (the
+  /// forms without argument: isspace in the current locale, never NUL),
+  /// equal to aCharacter, or in the set p; a NUL byte in the text is a member
+  /// of every set, so strip("") removes NUL bytes at the ends. A null p
+  /// changes nothing. Stripping keeps the buffer, moving only the terminator,
+  /// unless it removes characters at the front and keeps some: then the kept
+  /// characters move to a new buffer. Stripping everything leaves an empty
+  /// string with the old buffer. Null strings stay null. The static forms
+  /// (stripBlanks, stripLeadingBlanks, stripTrailingBlanks and the one-
+  /// argument upperCase and lowerCase) work on a copy of aString, which
+  /// does not change, and return it.
+  /// Example: IString("  ab  ").stripLeading() gives "ab  ", and
+  /// IString("AbC1").lowerCase() gives "abc1".
   MORVEK_API IString& upperCase();
   MORVEK_API static IString upperCase(const IString& aString);
   MORVEK_API IString& lowerCase();
@@ -422,6 +481,7 @@ class IString {
   char* data() const { return _data; }
 
  private:
+  // Which ends the stripping workers strip.
   enum StripMode { Leading = 0, Trailing = 1, Both = 2 };
 
   // Takes over a buffer made with new[] that holds length characters and a

@@ -40,14 +40,25 @@ int main() {
   check(out.str() == "abcabdx", "stream output");
 
   char c = s[1];
+  char f = s[2u];
   const char d = t[2];
   const char e = t[2u];
+  const IString& r = s;
+  char g = r[1];
   s[1] = 'x';
   s[2u] = 'y';
   IString m = s;
   m[int(3)] = 'z';
-  check(c == 'a' && d == 'b' && e == 'b', "operator[] reads");
+  check(c == 'a' && d == 'b' && e == 'b' && f == 'b' && g == 'a',
+        "operator[] reads");
   check(s == "xycabdx" && m == "xyzabdx", "operator[] writes");
+
+  IString w = "  Hello  ";
+  check(w.strip().upperCase() == "HELLO", "strip().upperCase()");
+  check(w.indexOf('L') == 3 && w.indexOf("LL") == 3 && w.lastIndexOf("L") == 4,
+        "searches");
+  check(IString::insert(w, "x", 1) == "HxELLO" && w.subString(2, 3) == "ELL",
+        "insert, subString");
 
   char buffer[12];
   check(std::strcmp(itoa(255, buffer, 16), "ff") == 0, "itoa");
