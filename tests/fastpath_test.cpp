@@ -270,4 +270,27 @@ TEST(SearchFastPath, MatchesPlainSearch) {
   }
 }
 
+// The static forms build their result directly; they must give what the
+// member gives on a copy, and leave the argument alone.
+TEST(StripFastPath, StaticFormsMatchTheMemberOnACopy) {
+  std::mt19937 rng(17);
+  std::vector<IString> cases = {IString(static_cast<const char*>(nullptr)),
+                                IString(""), IString(" \t\n")};
+  for (int round = 0; round < 300; ++round) {
+    std::string text(rng() % 40, ' ');
+    for (char& c : text) c = " \t\n\v\f\rab\0"[rng() % 9];
+    cases.push_back(stringOf(text));
+  }
+  for (const IString& s : cases) {
+    const std::string before = bytesOf(s);
+    IString both = s, leading = s, trailing = s;
+    ASSERT_EQ(bytesOf(IString::stripBlanks(s)), bytesOf(both.strip()));
+    ASSERT_EQ(bytesOf(IString::stripLeadingBlanks(s)),
+              bytesOf(leading.stripLeading()));
+    ASSERT_EQ(bytesOf(IString::stripTrailingBlanks(s)),
+              bytesOf(trailing.stripTrailing()));
+    ASSERT_EQ(bytesOf(s), before);
+  }
+}
+
 }  // namespace

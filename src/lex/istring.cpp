@@ -519,6 +519,19 @@ IString IString::insert(const IString& aString, const IString& anInsert,
 
 namespace {
 
+// The characters data[start, end) that remain when those passing `test` are
+// stripped from the chosen ends of the `length` characters at `data`.
+template <typename Test>
+void keptRange(const char* data, unsigned length, bool leading, bool trailing,
+               Test test, unsigned& start, unsigned& end) {
+  start = 0;
+  end = length;
+  if (leading)
+    while (start < end && test(data[start])) ++start;
+  if (trailing)
+    while (end > start && test(data[end - 1])) --end;
+}
+
 // Strips the characters that pass `test` from the chosen ends of the text in
 // `data` and `length`, walking by index. Cutting only at the end writes a
 // new terminator into the same buffer, and so does cutting everything;
@@ -526,12 +539,8 @@ namespace {
 template <typename Test>
 void stripEnds(char*& data, unsigned& length, bool leading, bool trailing,
                Test test) {
-  unsigned start = 0;
-  unsigned end = length;  // the kept characters are data[start, end)
-  if (leading)
-    while (start < end && test(data[start])) ++start;
-  if (trailing)
-    while (end > start && test(data[end - 1])) --end;
+  unsigned start, end;
+  keptRange(data, length, leading, trailing, test, start, end);
   if (start == end) {
     data[0] = '\0';
     length = 0;
@@ -544,6 +553,16 @@ void stripEnds(char*& data, unsigned& length, bool leading, bool trailing,
     data = buffer;
     length = end - start;
   }
+}
+
+// The isspace class of the current locale. With glibc the locale's class
+// table is read directly, as the C macro does, without a call per byte.
+inline bool isWhiteSpace(char c) {
+#if defined(__GLIBC__)
+  return ((*__ctype_b_loc())[static_cast<unsigned char>(c)] & _ISspace) != 0;
+#else
+  return std::isspace(static_cast<unsigned char>(c)) != 0;
+#endif
 }
 
 }  // namespace
@@ -579,10 +598,14 @@ IString& IString::strip(char aCharacter) {
 
 IString& IString::strip(const char* p) { return strip(p, Both); }
 
+// The static forms build the stripped copy straight from the argument: one
+// buffer of exactly the kept length.
 IString IString::stripBlanks(const IString& aString) {
-  IString result(aString);
-  result.strip();
-  return result;
+  if (aString._data == nullptr) return IString(aString);
+  unsigned start, end;
+  keptRange(aString._data, aString._length, true, true, isWhiteSpace, start,
+            end);
+  return IString(end - start, copyOf(aString._data + start, end - start));
 }
 
 IString& IString::stripLeading() { return stripWhitespace(Leading); }
@@ -590,9 +613,11 @@ IString& IString::stripLeading() { return stripWhitespace(Leading); }
 IString& IString::stripLeading(const char* p) { return strip(p, Leading); }
 
 IString IString::stripLeadingBlanks(const IString& aString) {
-  IString result(aString);
-  result.stripLeading();
-  return result;
+  if (aString._data == nullptr) return IString(aString);
+  unsigned start, end;
+  keptRange(aString._data, aString._length, true, false, isWhiteSpace, start,
+            end);
+  return IString(end - start, copyOf(aString._data + start, end - start));
 }
 
 IString& IString::stripTrailing() { return stripWhitespace(Trailing); }
@@ -600,9 +625,11 @@ IString& IString::stripTrailing() { return stripWhitespace(Trailing); }
 IString& IString::stripTrailing(const char* p) { return strip(p, Trailing); }
 
 IString IString::stripTrailingBlanks(const IString& aString) {
-  IString result(aString);
-  result.stripTrailing();
-  return result;
+  if (aString._data == nullptr) return IString(aString);
+  unsigned start, end;
+  keptRange(aString._data, aString._length, false, true, isWhiteSpace, start,
+            end);
+  return IString(end - start, copyOf(aString._data + start, end - start));
 }
 
 IString& IString::strip(const char* p, StripMode mode) {
@@ -617,9 +644,7 @@ IString& IString::strip(const char* p, StripMode mode) {
 IString& IString::stripWhitespace(StripMode mode) {
   if (_length == 0) return *this;
   stripEnds(_data, _length, mode == Leading || mode == Both,
-            mode == Trailing || mode == Both, [](char c) {
-              return std::isspace(static_cast<unsigned char>(c)) != 0;
-            });
+            mode == Trailing || mode == Both, isWhiteSpace);
   return *this;
 }
 
