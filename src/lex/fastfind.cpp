@@ -156,6 +156,17 @@ struct Avx2 {
     return static_cast<unsigned>(_mm256_movemask_epi8(_mm256_and_si256(
         _mm256_cmpeq_epi8(a, first), _mm256_cmpeq_epi8(b, last))));
   }
+  // Nonzero when the block at `at` holds a candidate or a NUL byte.
+  __attribute__((target("avx2"))) unsigned stops(const char* at,
+                                                 std::size_t length) const {
+    const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(at));
+    const __m256i b =
+        _mm256_loadu_si256(reinterpret_cast<const __m256i*>(at + length - 1));
+    return static_cast<unsigned>(_mm256_movemask_epi8(
+        _mm256_or_si256(_mm256_and_si256(_mm256_cmpeq_epi8(a, first),
+                                         _mm256_cmpeq_epi8(b, last)),
+                        _mm256_cmpeq_epi8(a, _mm256_setzero_si256()))));
+  }
   // Bit k set when byte `at`[k] is NUL.
   __attribute__((target("avx2"))) static unsigned zeros(const char* at) {
     const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(at));
@@ -176,6 +187,14 @@ struct Sse2 {
         _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + length - 1));
     return static_cast<unsigned>(_mm_movemask_epi8(
         _mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, last))));
+  }
+  unsigned stops(const char* at, std::size_t length) const {
+    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+    const __m128i b =
+        _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + length - 1));
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(
+        _mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, last)),
+        _mm_cmpeq_epi8(a, _mm_setzero_si128()))));
   }
   static unsigned zeros(const char* at) {
     const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
@@ -251,9 +270,8 @@ inline std::size_t filterAll(const char* text, std::size_t alignments,
   while (i < alignments) {
     // Pairs of blocks without a candidate or a NUL byte are passed quickly.
     while (alignments - i >= 2 * kWidth &&
-           (vector.mask(text + i, length) | Vector::zeros(text + i) |
-            vector.mask(text + i + kWidth, length) |
-            Vector::zeros(text + i + kWidth)) == 0) {
+           (vector.stops(text + i, length) |
+            vector.stops(text + i + kWidth, length)) == 0) {
       i += 2 * kWidth;
       budget += 2 * kWidth * kBudgetFactor;
     }
