@@ -167,6 +167,34 @@ struct Avx2 {
                                          _mm256_cmpeq_epi8(b, last)),
                         _mm256_cmpeq_epi8(a, _mm256_setzero_si256()))));
   }
+  // Nonzero when the four blocks from `at` hold a candidate or a NUL byte.
+  __attribute__((target("avx2"))) unsigned stops4(const char* at,
+                                                  std::size_t length) const {
+    const __m256i* p = reinterpret_cast<const __m256i*>(at);
+    const __m256i* q = reinterpret_cast<const __m256i*>(at + length - 1);
+    const __m256i a0 = _mm256_loadu_si256(p), a1 = _mm256_loadu_si256(p + 1);
+    const __m256i a2 = _mm256_loadu_si256(p + 2),
+                  a3 = _mm256_loadu_si256(p + 3);
+    const __m256i c0 =
+        _mm256_and_si256(_mm256_cmpeq_epi8(a0, first),
+                         _mm256_cmpeq_epi8(_mm256_loadu_si256(q), last));
+    const __m256i c1 =
+        _mm256_and_si256(_mm256_cmpeq_epi8(a1, first),
+                         _mm256_cmpeq_epi8(_mm256_loadu_si256(q + 1), last));
+    const __m256i c2 =
+        _mm256_and_si256(_mm256_cmpeq_epi8(a2, first),
+                         _mm256_cmpeq_epi8(_mm256_loadu_si256(q + 2), last));
+    const __m256i c3 =
+        _mm256_and_si256(_mm256_cmpeq_epi8(a3, first),
+                         _mm256_cmpeq_epi8(_mm256_loadu_si256(q + 3), last));
+    // A NUL byte anywhere makes the smallest byte zero.
+    const __m256i low =
+        _mm256_min_epu8(_mm256_min_epu8(a0, a1), _mm256_min_epu8(a2, a3));
+    const __m256i any = _mm256_or_si256(
+        _mm256_or_si256(_mm256_or_si256(c0, c1), _mm256_or_si256(c2, c3)),
+        _mm256_cmpeq_epi8(low, _mm256_setzero_si256()));
+    return static_cast<unsigned>(_mm256_movemask_epi8(any));
+  }
   // Bit k set when byte `at`[k] is NUL.
   __attribute__((target("avx2"))) static unsigned zeros(const char* at) {
     const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(at));
@@ -195,6 +223,10 @@ struct Sse2 {
     return static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(
         _mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, last)),
         _mm_cmpeq_epi8(a, _mm_setzero_si128()))));
+  }
+  unsigned stops4(const char* at, std::size_t length) const {
+    return stops(at, length) | stops(at + 16, length) | stops(at + 32, length) |
+           stops(at + 48, length);
   }
   static unsigned zeros(const char* at) {
     const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
@@ -268,7 +300,12 @@ inline std::size_t filterAll(const char* text, std::size_t alignments,
   std::size_t found = 0;
   std::size_t i = 0;  // first alignment an occurrence may start at
   while (i < alignments) {
-    // Pairs of blocks without a candidate or a NUL byte are passed quickly.
+    // Runs of blocks without a candidate or a NUL byte are passed quickly.
+    while (alignments - i >= 4 * kWidth &&
+           vector.stops4(text + i, length) == 0) {
+      i += 4 * kWidth;
+      budget += 4 * kWidth * kBudgetFactor;
+    }
     while (alignments - i >= 2 * kWidth &&
            (vector.stops(text + i, length) |
             vector.stops(text + i + kWidth, length)) == 0) {
