@@ -142,8 +142,16 @@ class TwoWay {
 
 // Candidate masks: bit k set when alignment i + k has the pattern's first
 // and last bytes.
+inline unsigned lowestBit(unsigned mask) {
+  return static_cast<unsigned>(__builtin_ctz(mask));
+}
+inline unsigned lowestBit(unsigned long long mask) {
+  return static_cast<unsigned>(__builtin_ctzll(mask));
+}
+
 struct Avx2 {
   static constexpr std::size_t kWidth = 32;
+  using Mask = unsigned;
   __m256i first, last;
   __attribute__((target("avx2"))) Avx2(const char* pattern, std::size_t length)
       : first(_mm256_set1_epi8(pattern[0])),
@@ -205,6 +213,7 @@ struct Avx2 {
 
 struct Sse2 {
   static constexpr std::size_t kWidth = 16;
+  using Mask = unsigned;
   __m128i first, last;
   Sse2(const char* pattern, std::size_t length)
       : first(_mm_set1_epi8(pattern[0])),
@@ -232,6 +241,36 @@ struct Sse2 {
     const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
     return static_cast<unsigned>(
         _mm_movemask_epi8(_mm_cmpeq_epi8(a, _mm_setzero_si128())));
+  }
+};
+
+// 64 alignments at a time, for the forward search of findAll.
+struct Avx512 {
+  static constexpr std::size_t kWidth = 64;
+  using Mask = unsigned long long;
+  __m512i first, last;
+  __attribute__((target("avx512bw")))
+  Avx512(const char* pattern, std::size_t length)
+      : first(_mm512_set1_epi8(pattern[0])),
+        last(_mm512_set1_epi8(pattern[length - 1])) {}
+  __attribute__((target("avx512bw"))) Mask mask(const char* at,
+                                                std::size_t length) const {
+    const __mmask64 k = _mm512_cmpeq_epi8_mask(_mm512_loadu_si512(at), first);
+    return _mm512_mask_cmpeq_epi8_mask(k, _mm512_loadu_si512(at + length - 1),
+                                       last);
+  }
+  __attribute__((target("avx512bw"))) static Mask zeros(const char* at) {
+    const __m512i a = _mm512_loadu_si512(at);
+    return _mm512_testn_epi8_mask(a, a);
+  }
+  __attribute__((target("avx512bw"))) Mask stops(const char* at,
+                                                 std::size_t length) const {
+    return mask(at, length) | zeros(at);
+  }
+  __attribute__((target("avx512bw"))) Mask stops4(const char* at,
+                                                  std::size_t length) const {
+    return stops(at, length) | stops(at + 64, length) |
+           stops(at + 128, length) | stops(at + 192, length);
   }
 };
 
@@ -314,18 +353,19 @@ inline std::size_t filterAll(const char* text, std::size_t alignments,
     }
     // The last block overlaps the one before; alignments below i are masked.
     const std::size_t base = alignments - i >= kWidth ? i : alignments - kWidth;
-    unsigned mask = vector.mask(text + base, length) & (~0u << (i - base));
+    using Mask = typename Vector::Mask;
+    Mask mask = vector.mask(text + base, length) & (~Mask{0} << (i - base));
     std::size_t block_end = base + kWidth;
     // Bytes before i are known: the blocks before or the last hit.
-    const unsigned zeros = Vector::zeros(text + base);
+    const Mask zeros = Vector::zeros(text + base);
     if (zeros != 0) {
       // The text ends in this block: no alignment at or after its NUL.
-      const unsigned z = static_cast<unsigned>(__builtin_ctz(zeros));
-      mask &= (1u << z) - 1;
+      const unsigned z = lowestBit(zeros);
+      mask &= (Mask{1} << z) - 1;
       block_end = alignments;
     }
     while (mask != 0) {
-      const std::size_t at = base + static_cast<unsigned>(__builtin_ctz(mask));
+      const std::size_t at = base + lowestBit(mask);
       if (middleMatches(text + at, pattern, length)) {
         hits[found++] = text + at;
         i = at + length;
@@ -337,7 +377,7 @@ inline std::size_t filterAll(const char* text, std::size_t alignments,
           block_end = i;  // reload from i
           break;
         }
-        mask &= ~0u << (i - base);
+        mask &= ~Mask{0} << (i - base);
         continue;
       }
       mask &= mask - 1;
@@ -353,6 +393,14 @@ inline std::size_t filterAll(const char* text, std::size_t alignments,
   }
   next = i;
   return found;
+}
+
+__attribute__((target("avx512bw"), flatten)) std::size_t filterAllAvx512(
+    const char* text, std::size_t alignments, const char* pattern,
+    std::size_t length, const char** hits, std::size_t max_hits,
+    std::size_t& next, bool& gave_up) {
+  return filterAll<Avx512>(text, alignments, pattern, length, hits, max_hits,
+                           next, gave_up);
 }
 
 __attribute__((target("avx2"), flatten)) std::size_t filterAllAvx2(
@@ -374,6 +422,7 @@ __attribute__((target("avx2"), flatten)) const char* filterAvx2(
 // __builtin_cpu_init must run first when this initialiser runs before
 // libgcc's own constructor.
 const bool has_avx2 = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
+const bool has_avx512 = __builtin_cpu_supports("avx512bw");
 
 #endif
 
@@ -437,7 +486,10 @@ std::size_t SubstringFinder::findAll(const char* text, std::size_t text_length,
   if (length_ >= 2 && text_length >= length_ + 15 && max_hits != 0) {
     const std::size_t alignments = text_length - length_ + 1;
     bool gave_up = false;
-    found = has_avx2 && alignments >= 32
+    found = has_avx512 && alignments >= 64
+                ? filterAllAvx512(text, alignments, pattern_, length_, hits,
+                                  max_hits, at, gave_up)
+            : has_avx2 && alignments >= 32
                 ? filterAllAvx2(text, alignments, pattern_, length_, hits,
                                 max_hits, at, gave_up)
                 : filterAll<Sse2>(text, alignments, pattern_, length_, hits,
