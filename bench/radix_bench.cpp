@@ -1,53 +1,134 @@
-// Radix conversions on 4 KiB and 1 MiB inputs; bytes per second count the
-// input. The static forms are timed: they read the argument and build the
-// result, which is what a mutating call costs too.
-#include <benchmark/benchmark.h>
-#include <istring.hpp>
+// radix_bench.cpp: hexadecimal text to bytes and back, and binary digits to
+// hexadecimal. Each IString figure includes the copy that the static form
+// makes of its argument.
 
-#include <cstring>
+#include <iterator>
+#include <string>
+
+#include "bench_text.hpp"
+#include "istring.hpp"
+
+#ifdef MORVEK_BENCH_HAVE_ABSL
+#include "absl/strings/escaping.h"
+#endif
+#ifdef MORVEK_BENCH_HAVE_BOOST
+#include <boost/algorithm/hex.hpp>
+#endif
 
 namespace {
 
-// `length` characters cycling through `alphabet`.
-IString cycle(const char* alphabet, unsigned length) {
-  IString s(nullptr, length);
-  char* p = s;
-  const std::size_t period = std::strlen(alphabet);
-  for (unsigned i = 0; i < length; ++i) p[i] = alphabet[(i * 7) % period];
-  return s;
+using morvek_bench::countBytes;
+using morvek_bench::englishText;
+
+std::size_t sizeOf(const benchmark::State& state) {
+  return static_cast<std::size_t>(state.range(0));
 }
 
-void run(benchmark::State& state, const IString& input,
-         IString (*convert)(const IString&)) {
-  for (auto _ : state) {
-    IString result = convert(input);
-    benchmark::DoNotOptimize(static_cast<char*>(result));
+// `size` upper-case hexadecimal digits: the first size / 2 bytes of the
+// English text.
+std::string hexText(std::size_t size) {
+  static const char kDigits[] = "0123456789ABCDEF";
+  const std::string& bytes = englishText(size);
+  std::string hex;
+  for (std::size_t i = 0; i < size / 2; ++i) {
+    const unsigned char c = static_cast<unsigned char>(bytes[i]);
+    hex += kDigits[c >> 4];
+    hex += kDigits[c & 15];
   }
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
-                          input.length());
+  return hex;
 }
 
-void BM_b2x(benchmark::State& state) {
-  run(state, cycle("0110", static_cast<unsigned>(state.range(0))),
-      &IString::b2x);
+// `size` binary digits: the bits of the English text.
+std::string binaryText(std::size_t size) {
+  const std::string& bytes = englishText(size);
+  std::string bits(size, '0');
+  for (std::size_t i = 0; i < size; ++i)
+    if ((static_cast<unsigned char>(bytes[i / 8]) >> (7 - i % 8)) & 1)
+      bits[i] = '1';
+  return bits;
 }
 
-void BM_x2c(benchmark::State& state) {
-  run(state,
-      cycle("0123456789abcdefABCDEF", static_cast<unsigned>(state.range(0))),
-      &IString::x2c);
+template <typename Convert>
+void convertCopy(benchmark::State& state, const std::string& input,
+                 Convert convert) {
+  for (auto _ : state) convert(input);
+  countBytes(state, input.size());
 }
 
-void BM_c2x(benchmark::State& state) {
-  IString input(nullptr, static_cast<unsigned>(state.range(0)));
-  char* p = input;
-  for (unsigned i = 0; i < input.length(); ++i)
-    p[i] = static_cast<char>(i * 131);
-  run(state, input, &IString::c2x);
+// --- x2c ---------------------------------------------------------------------
+
+void BM_X2cIString(benchmark::State& state) {
+  const IString hex(hexText(sizeOf(state)).c_str());
+  for (auto _ : state) {
+    IString r = IString::x2c(hex);
+    benchmark::DoNotOptimize(static_cast<char*>(r));
+  }
+  countBytes(state, hex.length());
 }
+MORVEK_BENCH(BM_X2cIString, "X2c", "IString");
+
+#ifdef MORVEK_BENCH_HAVE_ABSL
+void BM_X2cAbsl(benchmark::State& state) {
+  convertCopy(state, hexText(sizeOf(state)), [](const std::string& in) {
+    std::string r = absl::HexStringToBytes(in);
+    benchmark::DoNotOptimize(r.data());
+  });
+}
+MORVEK_BENCH(BM_X2cAbsl, "X2c", "absl::HexStringToBytes");
+#endif
+
+#ifdef MORVEK_BENCH_HAVE_BOOST
+void BM_X2cBoost(benchmark::State& state) {
+  convertCopy(state, hexText(sizeOf(state)), [](const std::string& in) {
+    std::string r = boost::algorithm::unhex(in);
+    benchmark::DoNotOptimize(r.data());
+  });
+}
+MORVEK_BENCH(BM_X2cBoost, "X2c", "boost::unhex");
+#endif
+
+// --- c2x ---------------------------------------------------------------------
+
+void BM_C2xIString(benchmark::State& state) {
+  const IString text(englishText(sizeOf(state)).c_str());
+  for (auto _ : state) {
+    IString r = IString::c2x(text);
+    benchmark::DoNotOptimize(static_cast<char*>(r));
+  }
+  countBytes(state, text.length());
+}
+MORVEK_BENCH(BM_C2xIString, "C2x", "IString");
+
+#ifdef MORVEK_BENCH_HAVE_ABSL
+void BM_C2xAbsl(benchmark::State& state) {
+  convertCopy(state, englishText(sizeOf(state)), [](const std::string& in) {
+    std::string r = absl::BytesToHexString(in);
+    benchmark::DoNotOptimize(r.data());
+  });
+}
+MORVEK_BENCH(BM_C2xAbsl, "C2x", "absl::BytesToHexString");
+#endif
+
+#ifdef MORVEK_BENCH_HAVE_BOOST
+void BM_C2xBoost(benchmark::State& state) {
+  convertCopy(state, englishText(sizeOf(state)), [](const std::string& in) {
+    std::string r = boost::algorithm::hex(in);
+    benchmark::DoNotOptimize(r.data());
+  });
+}
+MORVEK_BENCH(BM_C2xBoost, "C2x", "boost::hex");
+#endif
+
+// --- b2x ---------------------------------------------------------------------
+
+void BM_B2xIString(benchmark::State& state) {
+  const IString bits(binaryText(sizeOf(state)).c_str());
+  for (auto _ : state) {
+    IString r = IString::b2x(bits);
+    benchmark::DoNotOptimize(static_cast<char*>(r));
+  }
+  countBytes(state, bits.length());
+}
+MORVEK_BENCH(BM_B2xIString, "B2x", "IString");
 
 }  // namespace
-
-BENCHMARK(BM_b2x)->Arg(4 << 10)->Arg(1 << 20);
-BENCHMARK(BM_x2c)->Arg(4 << 10)->Arg(1 << 20);
-BENCHMARK(BM_c2x)->Arg(4 << 10)->Arg(1 << 20);

@@ -1,49 +1,147 @@
-// numWords and word(n) for the last word, over texts of 4 KiB and 1 MiB.
-#include <benchmark/benchmark.h>
-#include <istring.hpp>
+// words_bench.cpp: counting the words of English text and taking the last
+// one. Peers split on the same six delimiters (space, LF, CR, TAB, VT, FF).
 
-#include <random>
+#include <cstring>
 #include <string>
+#include <vector>
+
+#include "bench_text.hpp"
+#include "istring.hpp"
+
+#ifdef MORVEK_BENCH_HAVE_ABSL
+#include "absl/strings/str_split.h"
+#include "absl/strings/string_view.h"
+#endif
+#ifdef MORVEK_BENCH_HAVE_BOOST
+#include <boost/algorithm/string/classification.hpp>
+#include <boost/algorithm/string/split.hpp>
+#endif
 
 namespace {
 
-// Words of 1 to 10 lower-case letters, each followed by a space, TAB or LF.
-IString wordText(std::size_t size) {
-  std::mt19937 rng(42);
-  std::string t;
-  while (t.size() < size) {
-    t.append(1 + rng() % 10, static_cast<char>('a' + rng() % 26));
-    t += " \t\n"[rng() % 3];
-  }
-  t.resize(size);
-  return IString(t.c_str());
+using morvek_bench::countBytes;
+using morvek_bench::englishText;
+
+const char kDelimiters[] = " \n\r\t\v\f";
+
+const std::string& textOf(const benchmark::State& state) {
+  return englishText(static_cast<std::size_t>(state.range(0)));
 }
 
-void BM_NumWords(benchmark::State& state) {
-  const IString text = wordText(state.range(0));
-  for (auto _ : state) benchmark::DoNotOptimize(text.numWords());
-  state.SetBytesProcessed(state.iterations() * state.range(0));
-}
+// --- numWords ---------------------------------------------------------------
 
-void BM_WordLast(benchmark::State& state) {
-  const IString text = wordText(state.range(0));
-  const unsigned last = text.numWords();
+void BM_NumWordsIString(benchmark::State& state) {
+  const IString s(textOf(state).c_str());
+  for (auto _ : state) benchmark::DoNotOptimize(s.numWords());
+  countBytes(state, s.length());
+}
+MORVEK_BENCH(BM_NumWordsIString, "NumWords", "IString");
+
+// strtok changes the text it splits: each pass works on a fresh copy.
+void BM_NumWordsStrtok(benchmark::State& state) {
+  const std::string& text = textOf(state);
   for (auto _ : state) {
-    IString w = text.word(last);
+    std::string copy = text;
+    unsigned count = 0;
+    for (char* w = std::strtok(&copy[0], kDelimiters); w != nullptr;
+         w = std::strtok(nullptr, kDelimiters))
+      ++count;
+    benchmark::DoNotOptimize(count);
+  }
+  countBytes(state, text.size());
+}
+MORVEK_BENCH(BM_NumWordsStrtok, "NumWords", "strtok");
+
+#ifdef MORVEK_BENCH_HAVE_ABSL
+void BM_NumWordsAbsl(benchmark::State& state) {
+  const std::string& text = textOf(state);
+  for (auto _ : state) {
+    unsigned count = 0;
+    for (absl::string_view w : absl::StrSplit(
+             text, absl::ByAnyChar(kDelimiters), absl::SkipEmpty())) {
+      benchmark::DoNotOptimize(w);
+      ++count;
+    }
+    benchmark::DoNotOptimize(count);
+  }
+  countBytes(state, text.size());
+}
+MORVEK_BENCH(BM_NumWordsAbsl, "NumWords", "absl::StrSplit");
+#endif
+
+#ifdef MORVEK_BENCH_HAVE_BOOST
+void BM_NumWordsBoost(benchmark::State& state) {
+  const std::string& text = textOf(state);
+  std::vector<std::string> words;
+  for (auto _ : state) {
+    boost::algorithm::split(words, text,
+                            boost::algorithm::is_any_of(kDelimiters),
+                            boost::algorithm::token_compress_on);
+    benchmark::DoNotOptimize(words.size());
+  }
+  countBytes(state, text.size());
+}
+MORVEK_BENCH(BM_NumWordsBoost, "NumWords", "boost::split");
+#endif
+
+// --- word(n) for the last word ----------------------------------------------
+
+void BM_LastWordIString(benchmark::State& state) {
+  const IString s(textOf(state).c_str());
+  const unsigned last = s.numWords();
+  for (auto _ : state) {
+    IString w = s.word(last);
     benchmark::DoNotOptimize(static_cast<char*>(w));
   }
-  state.SetBytesProcessed(state.iterations() * state.range(0));
+  countBytes(state, s.length());
 }
+MORVEK_BENCH(BM_LastWordIString, "LastWord", "IString");
 
-// One word the length of the whole text.
-void BM_NumWordsAllA(benchmark::State& state) {
-  const IString text(nullptr, static_cast<unsigned>(state.range(0)), 'a');
-  for (auto _ : state) benchmark::DoNotOptimize(text.numWords());
-  state.SetBytesProcessed(state.iterations() * state.range(0));
+void BM_LastWordStrtok(benchmark::State& state) {
+  const std::string& text = textOf(state);
+  for (auto _ : state) {
+    std::string copy = text;
+    const char* last = nullptr;
+    for (char* w = std::strtok(&copy[0], kDelimiters); w != nullptr;
+         w = std::strtok(nullptr, kDelimiters))
+      last = w;
+    std::string word = last ? last : "";
+    benchmark::DoNotOptimize(word.data());
+  }
+  countBytes(state, text.size());
 }
+MORVEK_BENCH(BM_LastWordStrtok, "LastWord", "strtok");
+
+#ifdef MORVEK_BENCH_HAVE_ABSL
+void BM_LastWordAbsl(benchmark::State& state) {
+  const std::string& text = textOf(state);
+  for (auto _ : state) {
+    absl::string_view last;
+    for (absl::string_view w :
+         absl::StrSplit(text, absl::ByAnyChar(kDelimiters), absl::SkipEmpty()))
+      last = w;
+    std::string word(last);
+    benchmark::DoNotOptimize(word.data());
+  }
+  countBytes(state, text.size());
+}
+MORVEK_BENCH(BM_LastWordAbsl, "LastWord", "absl::StrSplit");
+#endif
+
+#ifdef MORVEK_BENCH_HAVE_BOOST
+void BM_LastWordBoost(benchmark::State& state) {
+  const std::string& text = textOf(state);
+  std::vector<std::string> words;
+  for (auto _ : state) {
+    boost::algorithm::split(words, text,
+                            boost::algorithm::is_any_of(kDelimiters),
+                            boost::algorithm::token_compress_on);
+    std::string word = words.empty() ? std::string() : words.back();
+    benchmark::DoNotOptimize(word.data());
+  }
+  countBytes(state, text.size());
+}
+MORVEK_BENCH(BM_LastWordBoost, "LastWord", "boost::split");
+#endif
 
 }  // namespace
-
-BENCHMARK(BM_NumWords)->Arg(4 << 10)->Arg(1 << 20);
-BENCHMARK(BM_WordLast)->Arg(4 << 10)->Arg(1 << 20);
-BENCHMARK(BM_NumWordsAllA)->Arg(4 << 10)->Arg(1 << 20);

@@ -13,27 +13,27 @@
 #include <string_view>
 #include <utility>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 #include "byteset.hpp"
+#include "charclass.hpp"
+#include "fastfind.hpp"
+#include "hexpairs.hpp"
 #include "lexcext.h"
-#include "replace_scan.hpp"
-#include "textsearch.hpp"
 #include "textsize.hpp"
 #include "wordsplit.hpp"
 
+using morvek::internal::allBinaryDigits;
+using morvek::internal::allDecimalDigits;
+using morvek::internal::allHexDigits;
 using morvek::internal::ByteSet;
 using morvek::internal::checkedLength;
 using morvek::internal::countWords;
-using morvek::internal::findFirstBeforeNul;
-using morvek::internal::findLast;
+using morvek::internal::hexPairsToBytes;
 using morvek::internal::newBuffer;
-using morvek::internal::PatternScan;
+using morvek::internal::SubstringFinder;
 using morvek::internal::textLength;
 using morvek::internal::WordScanner;
 using morvek::internal::WordSpan;
+using morvek::internal::wordStart;
 
 namespace {
 
@@ -335,15 +335,6 @@ double IString::asDouble() const {
 
 namespace {
 
-// True when every one of the `length` bytes at `p` satisfies `inClass`; true
-// for length 0.
-template <typename Predicate>
-Boolean allOf(const char* p, unsigned length, Predicate inClass) {
-  for (unsigned i = 0; i < length; ++i)
-    if (!inClass(static_cast<unsigned char>(p[i]))) return False;
-  return True;
-}
-
 // The 1-based position of `at` in the buffer that starts at `data`.
 unsigned positionIn(const char* data, const char* at) {
   return static_cast<unsigned>(at - data) + 1;
@@ -352,20 +343,15 @@ unsigned positionIn(const char* data, const char* at) {
 }  // namespace
 
 Boolean IString::isBinaryDigits() const {
-  return allOf(_data, _length,
-               [](unsigned char c) { return c == '0' || c == '1'; });
+  return allBinaryDigits(_data, _length) ? True : False;
 }
 
 Boolean IString::isDigits() const {
-  return allOf(_data, _length,
-               [](unsigned char c) { return c >= '0' && c <= '9'; });
+  return allDecimalDigits(_data, _length) ? True : False;
 }
 
 Boolean IString::isHexDigits() const {
-  return allOf(_data, _length, [](unsigned char c) {
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') ||
-           (c >= 'a' && c <= 'f');
-  });
+  return allHexDigits(_data, _length) ? True : False;
 }
 
 unsigned IString::indexOf(char ch, unsigned startPos) const {
@@ -389,7 +375,9 @@ unsigned IString::indexOf(const char* in_string, unsigned startPos) const {
     const void* nul = std::memchr(from, '\0', rest);
     return nul ? positionIn(_data, static_cast<const char*>(nul)) : _length + 1;
   }
-  const char* hit = findFirstBeforeNul(from, rest, in_string, n);
+  const char* hit = nullptr;
+  std::size_t after = 0;
+  SubstringFinder(in_string, n).findAll(from, rest, &hit, 1, after);
   return hit ? positionIn(_data, hit) : 0;
 }
 
@@ -407,12 +395,17 @@ unsigned IString::lastIndexOf(const char* in_string, unsigned endPos) const {
   if (endPos > _length) endPos = _length;
   if (n == 0) return endPos + 1;
   if (endPos == 0) return 0;
-  // Occurrences count only before the first NUL byte of the text.
-  const void* nul = std::memchr(_data, '\0', endPos);
-  const std::size_t limit =
-      nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - _data)
-          : endPos;
-  const char* hit = findLast(_data, limit, in_string, n);
+  // Occurrences count only before the first NUL byte of the text. The last
+  // occurrence up to endPos is found first; only the bytes before its end
+  // need checking for a NUL byte, and if there is one the search is repeated
+  // before it.
+  const SubstringFinder finder(in_string, n);
+  const char* hit = finder.findLast(_data, endPos);
+  if (hit == nullptr) return 0;
+  const void* nul = std::memchr(_data, '\0', positionIn(_data, hit) + n - 1);
+  if (nul != nullptr)
+    hit = finder.findLast(
+        _data, static_cast<std::size_t>(static_cast<const char*>(nul) - _data));
   return hit ? positionIn(_data, hit) : 0;
 }
 
@@ -564,6 +557,19 @@ IString IString::insert(const IString& aString, const IString& anInsert,
 
 namespace {
 
+// The characters data[start, end) that remain when those passing `test` are
+// stripped from the chosen ends of the `length` characters at `data`.
+template <typename Test>
+void keptRange(const char* data, unsigned length, bool leading, bool trailing,
+               Test test, unsigned& start, unsigned& end) {
+  start = 0;
+  end = length;
+  if (leading)
+    while (start < end && test(data[start])) ++start;
+  if (trailing)
+    while (end > start && test(data[end - 1])) --end;
+}
+
 // Strips the characters that pass `test` from the chosen ends of the text in
 // `data` and `length`, walking by index. Cutting only at the end writes a
 // new terminator into the same buffer, and so does cutting everything;
@@ -571,12 +577,8 @@ namespace {
 template <typename Test>
 void stripEnds(char*& data, unsigned& length, bool leading, bool trailing,
                Test test) {
-  unsigned start = 0;
-  unsigned end = length;  // the kept characters are data[start, end)
-  if (leading)
-    while (start < end && test(data[start])) ++start;
-  if (trailing)
-    while (end > start && test(data[end - 1])) --end;
+  unsigned start, end;
+  keptRange(data, length, leading, trailing, test, start, end);
   if (start == end) {
     data[0] = '\0';
     length = 0;
@@ -591,50 +593,20 @@ void stripEnds(char*& data, unsigned& length, bool leading, bool trailing,
   }
 }
 
-// Case conversion as strlwr and strupr do it: each byte up to the first NUL
-// through `convert`. Long texts go through a table filled from the current
-// locale, which costs 256 calls once instead of one call per byte; when the
-// table maps only the ASCII letters from `first` to `first` + 25, by adding
-// `shift`, 16 bytes are converted at a time.
-char* convertCase(char* text, int (*convert)(int), char* (*shortForm)(char*),
-                  unsigned char first, int shift) {
-  const std::size_t length = std::strlen(text);
-  if (length < 256) return shortForm(text);
-  unsigned char table[256];
-  bool letters_only = true;
-  for (int c = 0; c < 256; ++c) {
-    table[c] = static_cast<unsigned char>(convert(c));
-    const bool letter = c >= first && c < first + 26;
-    letters_only = letters_only && table[c] == (letter ? c + shift : c);
-  }
-  unsigned char* p = reinterpret_cast<unsigned char*>(text);
-  std::size_t i = 0;
-#if defined(__SSE2__)
-  if (letters_only) {
-    // Bytes from `first` on move to the bottom of the signed range, so one
-    // signed comparison picks out the 26 letters.
-    const __m128i bias = _mm_set1_epi8(static_cast<char>(0x80 - first));
-    const __m128i limit = _mm_set1_epi8(static_cast<char>(0x80 + 26));
-    const __m128i delta = _mm_set1_epi8(static_cast<char>(shift));
-    for (; i + 16 <= length; i += 16) {
-      __m128i* at = reinterpret_cast<__m128i*>(p + i);
-      const __m128i v = _mm_loadu_si128(at);
-      const __m128i letter = _mm_cmplt_epi8(_mm_add_epi8(v, bias), limit);
-      _mm_storeu_si128(at, _mm_add_epi8(v, _mm_and_si128(letter, delta)));
-    }
-  }
+// The isspace class of the current locale. With glibc the locale's class
+// table is read directly, as the C macro does, without a call per byte.
+inline bool isWhiteSpace(char c) {
+#if defined(__GLIBC__)
+  return ((*__ctype_b_loc())[static_cast<unsigned char>(c)] & _ISspace) != 0;
 #else
-  (void)letters_only;
+  return std::isspace(static_cast<unsigned char>(c)) != 0;
 #endif
-  for (; i < length; ++i) p[i] = table[p[i]];
-  return text;
 }
 
 }  // namespace
 
 IString& IString::upperCase() {
-  if (_data != nullptr)
-    convertCase(_data, std::toupper, strupr, 'a', 'A' - 'a');
+  if (_data != nullptr) strupr(_data);
   return *this;
 }
 
@@ -645,8 +617,7 @@ IString IString::upperCase(const IString& aString) {
 }
 
 IString& IString::lowerCase() {
-  if (_data != nullptr)
-    convertCase(_data, std::tolower, strlwr, 'A', 'a' - 'A');
+  if (_data != nullptr) strlwr(_data);
   return *this;
 }
 
@@ -665,10 +636,14 @@ IString& IString::strip(char aCharacter) {
 
 IString& IString::strip(const char* p) { return strip(p, Both); }
 
+// The static forms build the stripped copy straight from the argument: one
+// buffer of exactly the kept length.
 IString IString::stripBlanks(const IString& aString) {
-  IString result(aString);
-  result.strip();
-  return result;
+  if (aString._data == nullptr) return IString(aString);
+  unsigned start, end;
+  keptRange(aString._data, aString._length, true, true, isWhiteSpace, start,
+            end);
+  return IString(end - start, copyOf(aString._data + start, end - start));
 }
 
 IString& IString::stripLeading() { return stripWhitespace(Leading); }
@@ -676,9 +651,11 @@ IString& IString::stripLeading() { return stripWhitespace(Leading); }
 IString& IString::stripLeading(const char* p) { return strip(p, Leading); }
 
 IString IString::stripLeadingBlanks(const IString& aString) {
-  IString result(aString);
-  result.stripLeading();
-  return result;
+  if (aString._data == nullptr) return IString(aString);
+  unsigned start, end;
+  keptRange(aString._data, aString._length, true, false, isWhiteSpace, start,
+            end);
+  return IString(end - start, copyOf(aString._data + start, end - start));
 }
 
 IString& IString::stripTrailing() { return stripWhitespace(Trailing); }
@@ -686,9 +663,11 @@ IString& IString::stripTrailing() { return stripWhitespace(Trailing); }
 IString& IString::stripTrailing(const char* p) { return strip(p, Trailing); }
 
 IString IString::stripTrailingBlanks(const IString& aString) {
-  IString result(aString);
-  result.stripTrailing();
-  return result;
+  if (aString._data == nullptr) return IString(aString);
+  unsigned start, end;
+  keptRange(aString._data, aString._length, false, true, isWhiteSpace, start,
+            end);
+  return IString(end - start, copyOf(aString._data + start, end - start));
 }
 
 IString& IString::strip(const char* p, StripMode mode) {
@@ -703,9 +682,7 @@ IString& IString::strip(const char* p, StripMode mode) {
 IString& IString::stripWhitespace(StripMode mode) {
   if (_length == 0) return *this;
   stripEnds(_data, _length, mode == Leading || mode == Both,
-            mode == Trailing || mode == Both, [](char c) {
-              return std::isspace(static_cast<unsigned char>(c)) != 0;
-            });
+            mode == Trailing || mode == Both, isWhiteSpace);
   return *this;
 }
 
@@ -762,69 +739,120 @@ IString& IString::translate(const char* pInputChars, const char* pOutputChars,
                    textLength(pOutputChars), padCharacter);
 }
 
+namespace {
+
+// Hits remembered by the counting pass, so that the building pass need not
+// search for them again: a text with few occurrences is searched once. The
+// others are found again in batches.
+constexpr unsigned kRememberedHits = 512;
+constexpr unsigned kBatch = 128;
+
+// The text of the `length` bytes at `data` with up to `numChanges`
+// occurrences of the input string from `startPos` on replaced by the output
+// string, in a new buffer of exactly `new_length` + 1 bytes; nullptr when
+// nothing would change. `data` may be null when `length` is 0.
+char* changedText(const char* data, unsigned length, const char* pInputChars,
+                  unsigned inputLen, const char* pOutputChars,
+                  unsigned outputLen, unsigned startPos, unsigned numChanges,
+                  unsigned& new_length) {
+  if (startPos == 0) startPos = 1;
+  if (length == 0 || inputLen == 0 || startPos > length || numChanges == 0)
+    return nullptr;
+  // The searched text ends at the first NUL byte from startPos on (findAll
+  // stops there); an occurrence must lie wholly inside it, so an input
+  // string holding a NUL byte matches nothing.
+  const char* const start = data + (startPos - 1);
+  const std::size_t searched = length - (startPos - 1);
+  if (std::memchr(pInputChars, '\0', inputLen)) return nullptr;
+
+  const SubstringFinder finder(pInputChars, inputLen);
+  const char* const end = start + searched;
+
+  const char* hits[kRememberedHits];
+  const char* batch[kBatch];
+  std::size_t offset = 0;
+  unsigned num_count = static_cast<unsigned>(finder.findAll(
+      start, searched, hits,
+      numChanges < kRememberedHits ? numChanges : kRememberedHits, offset));
+  if (num_count == 0) return nullptr;
+  if (num_count == kRememberedHits) {  // there may be more: count them
+    const char* source = start + offset;
+    while (num_count < numChanges) {
+      const unsigned wanted =
+          numChanges - num_count < kBatch ? numChanges - num_count : kBatch;
+      const std::size_t n =
+          finder.findAll(source, static_cast<std::size_t>(end - source), batch,
+                         wanted, offset);
+      num_count += static_cast<unsigned>(n);
+      if (n < wanted) break;
+      source += offset;
+    }
+  }
+
+  // Occurrences never overlap, so num_count * inputLen <= length.
+  new_length = checkedLength(std::uint64_t{length} -
+                             std::uint64_t{num_count} * inputLen +
+                             std::uint64_t{num_count} * outputLen);
+  char* const temp = newBuffer(new_length);
+  const std::size_t before = startPos - 1;
+  std::memcpy(temp, data, before);
+  char* dest = temp + before;
+  const char* source = start;
+  // Both arguments may point into the old buffer, which lives until the new
+  // text is complete.
+  auto replace = [&](const char* const* found, std::size_t count) {
+    for (std::size_t k = 0; k < count; ++k) {
+      const std::size_t kept = static_cast<std::size_t>(found[k] - source);
+      std::memcpy(dest, source, kept);
+      dest += kept;
+      if (outputLen != 0) std::memcpy(dest, pOutputChars, outputLen);
+      dest += outputLen;
+      source = found[k] + inputLen;
+    }
+  };
+  unsigned changes_left = num_count;
+  const unsigned first =
+      num_count < kRememberedHits ? num_count : kRememberedHits;
+  replace(hits, first);
+  changes_left -= first;
+  while (changes_left != 0) {
+    const unsigned wanted = changes_left < kBatch ? changes_left : kBatch;
+    const std::size_t n = finder.findAll(
+        source, static_cast<std::size_t>(end - source), batch, wanted, offset);
+    replace(batch, n);
+    changes_left -= static_cast<unsigned>(n);
+  }
+  // The rest of the old text with its terminator.
+  std::memcpy(dest, source,
+              static_cast<std::size_t>(data + length - source) + 1);
+  return temp;
+}
+
+}  // namespace
+
+// The changed copy is built straight from the argument: one buffer, where
+// copying first and changing the copy would take two.
 IString IString::change(const IString& aString, const IString& inputString,
                         const IString& outputString, unsigned startPos,
                         unsigned numChanges) {
-  IString result(aString);
-  result.change(inputString, outputString, startPos, numChanges);
-  return result;
+  unsigned length = 0;
+  char* text = changedText(aString._data, aString._length, inputString._data,
+                           inputString._length, outputString._data,
+                           outputString._length, startPos, numChanges, length);
+  return text ? IString(length, text) : IString(aString);
 }
 
 IString& IString::change(const char* pInputChars, unsigned inputLen,
                          const char* pOutputChars, unsigned outputLen,
                          unsigned startPos, unsigned numChanges) {
-  if (startPos == 0) startPos = 1;
-  if (_length == 0 || inputLen == 0 || startPos > _length || numChanges == 0)
-    return *this;
-  // The searched text ends at the first NUL byte from startPos on; an
-  // occurrence must lie wholly inside it, so an input string holding a NUL
-  // byte matches nothing.
-  const char* const start = _data + (startPos - 1);
-  const std::size_t rest = _length - (startPos - 1);
-  const void* nul = std::memchr(start, '\0', rest);
-  const std::size_t searched =
-      nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - start)
-          : rest;
-  if (inputLen > searched || std::memchr(pInputChars, '\0', inputLen))
-    return *this;
-
-  const PatternScan scan(pInputChars, inputLen);
-  const char* const end = start + searched;
-
-  unsigned num_count = 0;
-  for (const char* source = start; num_count < numChanges; ++num_count) {
-    const char* p = scan.find(source, end - source);
-    if (p == nullptr) break;
-    source = p + inputLen;
+  unsigned length = 0;
+  char* text = changedText(_data, _length, pInputChars, inputLen, pOutputChars,
+                           outputLen, startPos, numChanges, length);
+  if (text != nullptr) {
+    delete[] _data;
+    _data = text;
+    _length = length;
   }
-  if (num_count == 0) return *this;
-
-  // Occurrences never overlap, so num_count * inputLen <= _length.
-  const unsigned length = checkedLength(std::uint64_t{_length} -
-                                        std::uint64_t{num_count} * inputLen +
-                                        std::uint64_t{num_count} * outputLen);
-  char* const temp = newBuffer(length);
-  const std::size_t before = startPos - 1;
-  std::memcpy(temp, _data, before);
-  char* dest = temp + before;
-  const char* source = start;
-  // Both arguments may point into the old buffer, which lives until the new
-  // text is complete.
-  for (unsigned changes_left = num_count; changes_left != 0; --changes_left) {
-    const char* p = scan.find(source, end - source);
-    const std::size_t kept = static_cast<std::size_t>(p - source);
-    std::memcpy(dest, source, kept);
-    dest += kept;
-    if (outputLen != 0) std::memcpy(dest, pOutputChars, outputLen);
-    dest += outputLen;
-    source = p + inputLen;
-  }
-  // The rest of the old text with its terminator.
-  std::memcpy(dest, source,
-              static_cast<std::size_t>(_data + _length - source) + 1);
-  delete[] _data;
-  _data = temp;
-  _length = length;
   return *this;
 }
 
@@ -841,21 +869,26 @@ IString& IString::translate(const char* pInputChars, unsigned inputLen,
 
 namespace {
 
-// The span of word `wordNumber` (from 1) of `scanner`'s text; false when
-// there is no such word.
-bool findWord(WordScanner& scanner, unsigned wordNumber, WordSpan& span) {
-  if (wordNumber == 0) return false;
-  for (unsigned n = 0; n < wordNumber; ++n)
-    if (!scanner.next(span)) return false;
-  return true;
+// The span of word `wordNumber` (from 1) of the `length` bytes at `text`,
+// with `scanner` left just after it; false when there is no such word.
+bool findWord(const char* text, unsigned length, unsigned wordNumber,
+              WordScanner& scanner, WordSpan& span) {
+  if (wordNumber == 0 || text == nullptr) return false;
+  const void* nul = std::memchr(text, '\0', length);
+  const char* start = wordStart(
+      text, nul ? static_cast<const char*>(nul) - text : std::size_t{length},
+      wordNumber);
+  if (start == nullptr) return false;
+  scanner = WordScanner(start);
+  return scanner.next(span);
 }
 
 }  // namespace
 
 IString IString::word(unsigned wordNumber) const {
-  WordScanner scanner(_data);
+  WordScanner scanner(nullptr);
   WordSpan span;
-  if (!findWord(scanner, wordNumber, span)) return IString();
+  if (!findWord(_data, _length, wordNumber, scanner, span)) return IString();
   const unsigned length = static_cast<unsigned>(span.end - span.begin);
   return IString(length, copyOf(span.begin, length));
 }
@@ -866,9 +899,10 @@ IString IString::words(unsigned firstNumber) const {
 }
 
 IString IString::words(unsigned firstNumber, unsigned numWords) const {
-  WordScanner scanner(_data);
+  WordScanner scanner(nullptr);
   WordSpan span;
-  if (numWords == 0 || !findWord(scanner, firstNumber, span)) return IString();
+  if (numWords == 0 || !findWord(_data, _length, firstNumber, scanner, span))
+    return IString();
   const char* const begin = span.begin;
   const char* end = span.end;
   for (unsigned more = numWords - 1; more != 0 && scanner.next(span); --more)
@@ -878,16 +912,16 @@ IString IString::words(unsigned firstNumber, unsigned numWords) const {
 }
 
 unsigned IString::indexOfWord(unsigned wordNumber) const {
-  WordScanner scanner(_data);
+  WordScanner scanner(nullptr);
   WordSpan span;
-  if (!findWord(scanner, wordNumber, span)) return 0;
+  if (!findWord(_data, _length, wordNumber, scanner, span)) return 0;
   return static_cast<unsigned>(span.begin - _data) + 1;
 }
 
 unsigned IString::lengthOfWord(unsigned wordNumber) const {
-  WordScanner scanner(_data);
+  WordScanner scanner(nullptr);
   WordSpan span;
-  if (!findWord(scanner, wordNumber, span)) return 0;
+  if (!findWord(_data, _length, wordNumber, scanner, span)) return 0;
   return static_cast<unsigned>(span.end - span.begin);
 }
 
@@ -948,25 +982,6 @@ inline std::uint64_t loadLittleEndian(const char* p) {
 inline unsigned octetValue(const char* p) {
   const std::uint64_t bits = loadLittleEndian(p) - 0x3030303030303030u;
   return static_cast<unsigned>((bits * 0x8040201008040201u) >> 56);
-}
-
-// The 4 bytes that the 8 hexadecimal digits at p spell, stored at out. Each
-// byte of the word becomes its digit's value as hexDigitValue() computes it,
-// then each pair of values is merged into one byte and the four bytes are
-// packed.
-inline void hexOctetToBytes(const char* p, char* out) {
-  const std::uint64_t word = loadLittleEndian(p);
-  const std::uint64_t values =
-      (word & 0x0F0F0F0F0F0F0F0Fu) + 9 * ((word >> 6) & 0x0101010101010101u);
-  std::uint64_t pairs = ((values << 4) & 0x00F000F000F000F0u) |
-                        ((values >> 8) & 0x000F000F000F000Fu);
-  pairs = (pairs | (pairs >> 8)) & 0x0000FFFF0000FFFFu;
-  pairs = (pairs | (pairs >> 16)) & 0xFFFFFFFFu;
-  const unsigned char bytes[4] = {static_cast<unsigned char>(pairs),
-                                  static_cast<unsigned char>(pairs >> 8),
-                                  static_cast<unsigned char>(pairs >> 16),
-                                  static_cast<unsigned char>(pairs >> 24)};
-  std::memcpy(out, bytes, 4);
 }
 
 // The value of the `count` binary digits at p, modulo 2^32.
@@ -1220,12 +1235,9 @@ IString IString::x2c(const IString& aString) {
   char* out = temp;
   // An odd count is led by an implied '0'.
   if (n % 2 != 0) *out++ = static_cast<char>(hexDigitValue(*p++));
-  for (; end - p >= 8; p += 8, out += 4)
-    hexOctetToBytes(reinterpret_cast<const char*>(p), out);
-  for (; p != end; p += 2)
-    *out++ =
-        static_cast<char>((hexDigitValue(p[0]) << 4) | hexDigitValue(p[1]));
-  *out = '\0';
+  hexPairsToBytes(reinterpret_cast<const char*>(p),
+                  static_cast<std::size_t>(end - p) / 2, out);
+  temp[length] = '\0';
   return IString(length, temp);
 }
 

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "casemap.hpp"
+
 namespace {
 
 inline int lowerByte(unsigned char c) {
@@ -65,14 +67,12 @@ char* strrev(char* string) {
 }
 
 char* strlwr(char* string) {
-  for (unsigned char* p = reinterpret_cast<unsigned char*>(string); *p; ++p)
-    *p = static_cast<unsigned char>(std::tolower(*p));
+  morvek::internal::lowerInPlace(string, std::strlen(string));
   return string;
 }
 
 char* strupr(char* string) {
-  for (unsigned char* p = reinterpret_cast<unsigned char*>(string); *p; ++p)
-    *p = static_cast<unsigned char>(std::toupper(*p));
+  morvek::internal::upperInPlace(string, std::strlen(string));
   return string;
 }
 
