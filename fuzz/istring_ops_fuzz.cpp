@@ -14,7 +14,6 @@
 #include <utility>
 
 #include "istring.hpp"
-#include "landed.hpp"
 #include "model_check.hpp"
 
 namespace {
@@ -203,7 +202,7 @@ struct Worlds {
                              q == y, q != y, q<y, q <= y, q> y, q >= y};
           std::string bits;
           for (int bit : r) bits += char('0' + bit);
-#if MORVEK_LANDED_ECO
+#if MORVEK_STD_INTEROP
           if constexpr (std::is_same<SLOT_T,
                                      IString>::value)  // equal: same hash
             if (x == y && std::hash<IString>()(x) != std::hash<IString>()(y))
@@ -247,7 +246,6 @@ struct Worlds {
       case 14:
         return go(
             [&](auto& w) { return std::string(1, std::as_const(w[a])[p]); });
-#if MORVEK_LANDED_SEARCH
       case 15:
         return go([&](auto& w) {
           const auto& x = w[a];
@@ -259,8 +257,6 @@ struct Worlds {
                  show(x.occurrencesOf(ch, p)) + " " + show(x.indexOf(q)) + " " +
                  show(x.lastIndexOf(q)) + " " + show(x.indexOfAnyBut(q));
         });
-#endif
-#if MORVEK_LANDED_SUBSTRINGS
       case 16:
         return go([&](auto& w) {
           if (kind == 0) w[b] = w[a].subString(p);
@@ -275,8 +271,6 @@ struct Worlds {
           if (kind == 2) w[a].overlayWith(w[b], p, pad);
           if (kind == 3) w[c] = SLOT_T::insert(w[a], w[b], p, pad);
         });
-#endif
-#if MORVEK_LANDED_STRIPPING
       case 18:
         return go([&](auto& w) {
           using T = SLOT_T;
@@ -298,8 +292,6 @@ struct Worlds {
           if (f == 12) w[b] = T::upperCase(x);
           if (f == 13) w[b] = T::lowerCase(x);
         });
-#endif
-#if MORVEK_LANDED_REPLACEMENT
       case 19:
         return go([&](auto& w) {
           const char *in_chars = s.get(w), *out_chars = t.get(w);
@@ -315,8 +307,6 @@ struct Worlds {
           if (f == 7) x.translate(in_chars, w[c], pad);
           if (f == 8) x.translate(in_chars, out_chars, pad);
         });
-#endif
-#if MORVEK_LANDED_WORDS
       case 20:
         return go([&](auto& w) {
           const auto& x = w[a];
@@ -324,8 +314,6 @@ struct Worlds {
                  show(x.indexOfWord(p)) + " " + show(x.lengthOfWord(n)) + " " +
                  show(x.numWords());
         });
-#endif
-#if MORVEK_LANDED_RADIX
       case 21:
         return go([&](auto& w) {
           using T = SLOT_T;
@@ -338,8 +326,7 @@ struct Worlds {
           RADIX(8, d2x) RADIX(9, x2b) RADIX(10, x2c) RADIX(11, x2d);
 #undef RADIX
         });
-#endif
-#if MORVEK_LANDED_ECO
+#if MORVEK_STD_INTEROP
       case 22: {
         std::string bytes = in.take(in.byte() % 32);
         return go([&](auto& w) {

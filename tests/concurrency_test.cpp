@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "istring.hpp"
-#include "landed.hpp"
 
 namespace {
 
@@ -26,32 +25,20 @@ std::string work(const IString (&shared)[4], int seed) {
   for (const IString& s : shared) {
     out << s.length() << (s == shared[1]) << (s < "b") << s.asInt()
         << s.isHexDigits() << s[2] << text(s.asString() + "x") << '|';
-#if MORVEK_LANDED_SEARCH
     out << s.indexOf('a') << s.lastIndexOf("an") << s.indexOfAnyBut(" o")
         << s.occurrencesOf('n');
-#endif
-#if MORVEK_LANDED_SUBSTRINGS
     out << text(s.subString(2, 4, '.')) << text(IString::insert(s, "<>", 3));
-#endif
-#if MORVEK_LANDED_WORDS
     out << s.numWords() << text(s.word(2)) << text(s.words(2))
         << s.indexOfWord(2) << s.lengthOfWord(1);
-#endif
     std::istringstream lines(text(s) + "\nrest");
     out << text(IString::lineFrom(lines)) << text(IString::lineFrom(lines));
     IString own = s;
     own += IString(seed);
     own[own.length() + 2] = 'z';
-#if MORVEK_LANDED_STRIPPING
     own.upperCase().strip();
-#endif
-#if MORVEK_LANDED_REPLACEMENT
     own.change("AN", "-", 1, unsigned(seed % 3));
-#endif
-#if MORVEK_LANDED_RADIX
     IString hex = IString(unsigned(seed) * 977u);
     out << text(hex.d2x()) << text(IString::x2b(hex));
-#endif
     out << text(own) << '\n';
   }
   return out.str();

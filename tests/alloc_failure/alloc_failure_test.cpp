@@ -12,7 +12,6 @@
 #include <sstream>
 #include <string>
 
-#include "landed.hpp"
 #include "model_check.hpp"
 
 namespace {
@@ -134,7 +133,7 @@ TEST(AllocationFailure, IndexingGrowsOrKeeps) {
             1);
 }
 
-#if MORVEK_LANDED_ECO
+#if MORVEK_STD_INTEROP
 TEST(AllocationFailure, StandardLibraryInteropKeepsItsValue) {
   for (const Str& start : {text("ab"), Str(nullptr), text("")}) {
     EXPECT_EQ(inject(start,
@@ -155,7 +154,6 @@ TEST(AllocationFailure, StandardLibraryInteropKeepsItsValue) {
 }
 #endif
 
-#if MORVEK_LANDED_SUBSTRINGS
 TEST(AllocationFailure, SubStringsAndEditingKeepTheirValue) {
   for (const Str& start : {text("abcdef"), Str(nullptr), text("")}) {
     inject(start, [](auto& s) {
@@ -173,9 +171,7 @@ TEST(AllocationFailure, SubStringsAndEditingKeepTheirValue) {
            [](auto& s) { return show(T_OF(s)::insert(s, T_OF(s)("XY"), 9)); });
   }
 }
-#endif
 
-#if MORVEK_LANDED_STRIPPING
 TEST(AllocationFailure, StrippingAndCaseKeepTheirValue) {
   for (const Str& start : {text(" \tAb x "), text("xxAbx"), Str(nullptr)}) {
     inject(start, [](auto& s) { return show(s.stripLeading()); });
@@ -193,9 +189,7 @@ TEST(AllocationFailure, StrippingAndCaseKeepTheirValue) {
     });
   }
 }
-#endif
 
-#if MORVEK_LANDED_REPLACEMENT
 TEST(AllocationFailure, ReplacementKeepsItsValue) {
   for (const Str& start : {text("abcabc"), Str(nullptr)}) {
     inject(start, [](auto& s) { return show(s.change("b", "XY")); });
@@ -212,9 +206,7 @@ TEST(AllocationFailure, ReplacementKeepsItsValue) {
     });
   }
 }
-#endif
 
-#if MORVEK_LANDED_WORDS
 TEST(AllocationFailure, WordsAllocateOnlyTheirResult) {
   const Str start = text("  one two\tthree\n");
   EXPECT_EQ(inject(start, [](auto& s) { return show(s.word(2)); }), 1);
@@ -226,9 +218,7 @@ TEST(AllocationFailure, WordsAllocateOnlyTheirResult) {
                    }),
             0);
 }
-#endif
 
-#if MORVEK_LANDED_RADIX
 TEST(AllocationFailure, RadixConversionsKeepTheirValue) {
   // Inputs valid and invalid for each conversion, and d2x's zero result.
   const char* inputs[] = {"0100000101", "1010", "255", "0",   "ff",
@@ -247,6 +237,5 @@ TEST(AllocationFailure, RadixConversionsKeepTheirValue) {
 #undef RADIX
   }
 }
-#endif
 
 }  // namespace
