@@ -45,9 +45,11 @@ inline const char* wordStart(const char* text, std::size_t length,
   for (std::size_t at = 0; at < length; at += kBlock) {
     const std::size_t n = length - at < kBlock ? length - at : kBlock;
     const unsigned char* b = p + at;
-    unsigned count = !isWordDelimiter(b[0]) & after_delimiter;
+    unsigned count =
+        unsigned(!isWordDelimiter(b[0])) & unsigned(after_delimiter);
     for (std::size_t i = 1; i < n; ++i)
-      count += !isWordDelimiter(b[i]) & isWordDelimiter(b[i - 1]);
+      count += unsigned(!isWordDelimiter(b[i])) &
+               unsigned(isWordDelimiter(b[i - 1]));
     if (seen + count >= number) {
       bool previous = after_delimiter;
       for (std::size_t i = 0;; ++i) {
