@@ -220,56 +220,6 @@ TEST(WordFastPath, FindsEveryWordLikeASequentialScan) {
   }
 }
 
-// Substring search the plain way, for needles of two bytes or more: forward
-// from startPos up to the first NUL byte, backward over the text before its
-// first NUL byte for the last occurrence ending at or before endPos.
-unsigned plainIndexOf(const std::string& text, const std::string& needle,
-                      unsigned startPos) {
-  if (startPos == 0) startPos = 1;
-  if (text.empty() || startPos > text.size() + 1) return 0;
-  const std::size_t end = std::min(text.find('\0', startPos - 1), text.size());
-  const std::size_t at = text.substr(0, end).find(needle, startPos - 1);
-  return at == std::string::npos ? 0 : static_cast<unsigned>(at + 1);
-}
-
-unsigned plainLastIndexOf(const std::string& text, const std::string& needle,
-                          unsigned endPos) {
-  const std::size_t end = std::min<std::size_t>(
-      std::min<std::size_t>(endPos, text.size()), text.find('\0'));
-  if (end < needle.size()) return 0;
-  const std::size_t at = text.substr(0, end).rfind(needle);
-  return at == std::string::npos ? 0 : static_cast<unsigned>(at + 1);
-}
-
-// Long texts over small alphabets with NUL bytes, periodic needles and
-// needles planted near both ends.
-TEST(SearchFastPath, MatchesPlainSearch) {
-  std::mt19937 rng(13);
-  auto text_of = [&](std::size_t length, int alphabet) {
-    std::string t(length, 'a');
-    for (char& ch : t) ch = "abac\0"[rng() % alphabet];
-    return t;
-  };
-  for (int round = 0; round < 1500; ++round) {
-    std::string text = text_of(rng() % 700, round % 3 ? 4 : 5);
-    std::string needle = text_of(2 + rng() % (round % 4 ? 5 : 70), 3);
-    if (round % 5 == 0)
-      needle = std::string(20, 'a') + "b" + std::string(20, 'a');
-    if (round % 2 && text.size() > needle.size()) {
-      text.replace(rng() % (text.size() - needle.size()), needle.size(),
-                   needle);
-    }
-    const IString s = stringOf(text);
-    const unsigned start = rng() % 40, end = rng() % 2 ? ~0u : rng() % 800;
-    ASSERT_EQ(s.indexOf(needle.c_str(), start),
-              plainIndexOf(text, needle, start))
-        << round;
-    ASSERT_EQ(s.lastIndexOf(needle.c_str(), end),
-              plainLastIndexOf(text, needle, end))
-        << round;
-  }
-}
-
 // The static forms build their result directly; they must give what the
 // member gives on a copy, and leave the argument alone.
 TEST(StripFastPath, StaticFormsMatchTheMemberOnACopy) {
