@@ -351,6 +351,8 @@ inline std::size_t filterAll(const char* text, std::size_t alignments,
       i += 2 * kWidth;
       budget += 2 * kWidth * kBudgetFactor;
     }
+    // The runs above may end exactly at the last alignment.
+    if (i >= alignments) break;
     // The last block overlaps the one before; alignments below i are masked.
     const std::size_t base = alignments - i >= kWidth ? i : alignments - kWidth;
     using Mask = typename Vector::Mask;
