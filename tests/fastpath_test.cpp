@@ -243,4 +243,19 @@ TEST(StripFastPath, StaticFormsMatchTheMemberOnACopy) {
   }
 }
 
+// Bytes of every value, NUL included, at every length up to 100, against a
+// byte-by-byte conversion.
+TEST(C2xFastPath, MatchesByteByByteConversion) {
+  std::mt19937 rng(19);
+  for (unsigned length = 1; length <= 100; ++length) {
+    std::string text(length, '\0'), want;
+    for (char& c : text) {
+      c = static_cast<char>(rng() % 256);
+      want += "0123456789ABCDEF"[static_cast<unsigned char>(c) >> 4];
+      want += "0123456789ABCDEF"[static_cast<unsigned char>(c) & 15];
+    }
+    ASSERT_EQ(bytesOf(IString::c2x(stringOf(text))), want) << length;
+  }
+}
+
 }  // namespace

@@ -1,4 +1,5 @@
-// hexpairs.cpp: hexadecimal pairs to bytes, sixteen bytes at a time.
+// hexpairs.cpp: hexadecimal pairs to bytes and back, sixteen bytes at a
+// time.
 //
 // A digit's value is its low four bits, plus 9 for the letters (the digits
 // with bit 6 set), in either case.
@@ -33,7 +34,38 @@ inline __m128i pairValues(__m128i v) {
 }
 #endif
 
+#if defined(__SSE2__)
+// The digit characters of the sixteen values 0 to 15 in `v`.
+inline __m128i digitsOf(__m128i v) {
+  const __m128i letter = _mm_cmpgt_epi8(v, _mm_set1_epi8(9));
+  return _mm_add_epi8(_mm_add_epi8(v, _mm_set1_epi8('0')),
+                      _mm_and_si128(letter, _mm_set1_epi8('A' - '0' - 10)));
+}
+#endif
+
 }  // namespace
+
+void bytesToHexPairs(const char* p, std::size_t count, char* out) {
+  static const char digits[] = "0123456789ABCDEF";
+  std::size_t i = 0;
+#if defined(__SSE2__)
+  for (; count - i >= 16; i += 16) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+    const __m128i high =
+        _mm_and_si128(_mm_srli_epi16(v, 4), _mm_set1_epi8(0x0F));
+    const __m128i low = _mm_and_si128(v, _mm_set1_epi8(0x0F));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 2 * i),
+                     digitsOf(_mm_unpacklo_epi8(high, low)));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 2 * i + 16),
+                     digitsOf(_mm_unpackhi_epi8(high, low)));
+  }
+#endif
+  for (; i < count; ++i) {
+    const unsigned char c = static_cast<unsigned char>(p[i]);
+    out[2 * i] = digits[c >> 4];
+    out[2 * i + 1] = digits[c & 15];
+  }
+}
 
 void hexPairsToBytes(const char* p, std::size_t count, char* out) {
   std::size_t i = 0;

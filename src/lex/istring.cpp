@@ -25,6 +25,7 @@ using morvek::internal::allBinaryDigits;
 using morvek::internal::allDecimalDigits;
 using morvek::internal::allHexDigits;
 using morvek::internal::ByteSet;
+using morvek::internal::bytesToHexPairs;
 using morvek::internal::checkedLength;
 using morvek::internal::countWords;
 using morvek::internal::hexPairsToBytes;
@@ -1137,9 +1138,10 @@ IString& IString::c2d() {
 
 IString IString::c2x(const IString& aString) {
   if (aString._length == 0) return IString(0, nullptr);
-  unsigned length;
-  char* temp = byteTexts(reinterpret_cast<const unsigned char*>(aString._data),
-                         aString._length, digit_tables.hex_pair, length);
+  const unsigned length = checkedLength(std::uint64_t{aString._length} * 2);
+  char* temp = newBuffer(length);
+  bytesToHexPairs(aString._data, aString._length, temp);
+  temp[length] = '\0';
   return IString(length, temp);
 }
 
