@@ -40,6 +40,11 @@ const char* rareNeedle();
 std::string repeated(char c, std::size_t size);
 std::string periodicAb(std::size_t size);
 
+// The text size a benchmark runs at (its first argument).
+inline std::size_t sizeOf(const benchmark::State& state) {
+  return static_cast<std::size_t>(state.range(0));
+}
+
 // Bytes processed by one call on a text of `size` bytes, for
 // state.SetBytesProcessed.
 inline void countBytes(benchmark::State& state, std::size_t size) {
@@ -55,7 +60,7 @@ inline void countBytes(benchmark::State& state, std::size_t size) {
 // Registers `fn` as "BM_<op>/<impl>" on the three text sizes.
 #define MORVEK_BENCH(fn, op, impl)                           \
   static ::benchmark::internal::Benchmark* MORVEK_BENCH_CAT( \
-      morvek_bench_reg_, __COUNTER__) BENCHMARK_UNUSED =        \
+      morvek_bench_reg_, __COUNTER__) BENCHMARK_UNUSED =     \
       ::benchmark::RegisterBenchmark("BM_" op "/" impl, fn)  \
           ->Apply(::morvek_bench::textSizes)
 

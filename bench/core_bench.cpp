@@ -15,10 +15,7 @@ namespace {
 
 using morvek_bench::countBytes;
 using morvek_bench::englishText;
-
-std::size_t sizeOf(const benchmark::State& state) {
-  return static_cast<std::size_t>(state.range(0));
-}
+using morvek_bench::sizeOf;
 
 // --- Construction from a NUL-terminated text -----------------------------
 

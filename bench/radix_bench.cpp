@@ -19,10 +19,7 @@ namespace {
 
 using morvek_bench::countBytes;
 using morvek_bench::englishText;
-
-std::size_t sizeOf(const benchmark::State& state) {
-  return static_cast<std::size_t>(state.range(0));
-}
+using morvek_bench::sizeOf;
 
 // `size` upper-case hexadecimal digits: the first size / 2 bytes of the
 // English text.

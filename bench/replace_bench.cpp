@@ -22,6 +22,7 @@ namespace {
 
 using morvek_bench::countBytes;
 using morvek_bench::englishText;
+using morvek_bench::sizeOf;
 
 struct Words {
   const char* from;
@@ -32,16 +33,14 @@ constexpr Words kSparse{"government", "administration"};
 
 template <typename Replace>
 void replaceAll(benchmark::State& state, Replace replace) {
-  const std::string& text =
-      englishText(static_cast<std::size_t>(state.range(0)));
+  const std::string& text = englishText(sizeOf(state));
   for (auto _ : state) replace(text);
   countBytes(state, text.size());
 }
 
 template <const Words& kWords>
 void BM_ChangeIString(benchmark::State& state) {
-  const IString original(
-      englishText(static_cast<std::size_t>(state.range(0))).c_str());
+  const IString original(englishText(sizeOf(state)).c_str());
   const IString from(kWords.from), to(kWords.to);
   replaceAll(state, [&](const std::string&) {
     IString r = IString::change(original, from, to);
@@ -51,8 +50,7 @@ void BM_ChangeIString(benchmark::State& state) {
 
 template <const Words& kWords>
 void BM_TranslateIString(benchmark::State& state) {
-  const std::string& text =
-      englishText(static_cast<std::size_t>(state.range(0)));
+  const std::string& text = englishText(sizeOf(state));
   IString s(text.c_str());
   for (auto _ : state) {
     s.translate(kWords.from, kWords.to);
@@ -130,7 +128,7 @@ MORVEK_REPLACE_PEERS("TranslateSparse", kSparse)
 // A text of 'a' in which a^100 b never occurs but every position starts a
 // long partial match: the time is the search alone, and must stay linear.
 void BM_PathChangeIString(benchmark::State& state) {
-  const std::string text(static_cast<std::size_t>(state.range(0)), 'a');
+  const std::string text(sizeOf(state), 'a');
   const std::string from = std::string(100, 'a') + "b";
   IString s(text.c_str());
   for (auto _ : state)
@@ -143,7 +141,7 @@ BENCHMARK(BM_PathChangeIString)
 
 #ifdef MORVEK_BENCH_HAVE_ABSL
 void BM_PathChangeAbsl(benchmark::State& state) {
-  const std::string text(static_cast<std::size_t>(state.range(0)), 'a');
+  const std::string text(sizeOf(state), 'a');
   const std::string from = std::string(100, 'a') + "b";
   for (auto _ : state) {
     std::string r = absl::StrReplaceAll(text, {{from, "x"}});

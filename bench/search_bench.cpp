@@ -11,10 +11,7 @@
 namespace {
 
 using morvek_bench::countBytes;
-
-std::size_t sizeOf(const benchmark::State& state) {
-  return static_cast<std::size_t>(state.range(0));
-}
+using morvek_bench::sizeOf;
 
 // --- indexOf: the needle near the end of English text ----------------------
 

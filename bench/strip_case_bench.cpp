@@ -19,13 +19,14 @@ namespace {
 
 using morvek_bench::countBytes;
 using morvek_bench::englishText;
+using morvek_bench::sizeOf;
 
 // Each benchmark converts the same buffer over and over: after the first
 // pass there is nothing left to change, but every converter still reads and
 // writes every byte.
 template <typename Convert>
 void convertInPlace(benchmark::State& state, Convert convert) {
-  std::string text = englishText(static_cast<std::size_t>(state.range(0)));
+  std::string text = englishText(sizeOf(state));
   for (auto _ : state) {
     convert(text);
     benchmark::DoNotOptimize(text.data());
@@ -79,7 +80,7 @@ std::string paddedText(std::size_t size) {
 }
 
 void BM_StripIString(benchmark::State& state) {
-  const IString s(paddedText(static_cast<std::size_t>(state.range(0))).c_str());
+  const IString s(paddedText(sizeOf(state)).c_str());
   for (auto _ : state) {
     IString r = IString::stripBlanks(s);
     benchmark::DoNotOptimize(static_cast<char*>(r));
@@ -89,7 +90,7 @@ void BM_StripIString(benchmark::State& state) {
 MORVEK_BENCH(BM_StripIString, "Strip", "IString");
 
 void BM_StripStdString(benchmark::State& state) {
-  const std::string text = paddedText(static_cast<std::size_t>(state.range(0)));
+  const std::string text = paddedText(sizeOf(state));
   const char* blanks = " \t\n\v\f\r";
   for (auto _ : state) {
     benchmark::DoNotOptimize(blanks);
@@ -106,7 +107,7 @@ MORVEK_BENCH(BM_StripStdString, "Strip", "std::string");
 
 #ifdef MORVEK_BENCH_HAVE_ABSL
 void BM_StripAbsl(benchmark::State& state) {
-  const std::string text = paddedText(static_cast<std::size_t>(state.range(0)));
+  const std::string text = paddedText(sizeOf(state));
   for (auto _ : state) {
     std::string r(absl::StripAsciiWhitespace(text));
     benchmark::DoNotOptimize(r.data());
@@ -118,7 +119,7 @@ MORVEK_BENCH(BM_StripAbsl, "Strip", "absl::StripAsciiWhitespace");
 
 #ifdef MORVEK_BENCH_HAVE_BOOST
 void BM_StripBoost(benchmark::State& state) {
-  const std::string text = paddedText(static_cast<std::size_t>(state.range(0)));
+  const std::string text = paddedText(sizeOf(state));
   for (auto _ : state) {
     std::string r = boost::algorithm::trim_copy(text);
     benchmark::DoNotOptimize(r.data());
@@ -131,7 +132,7 @@ MORVEK_BENCH(BM_StripBoost, "Strip", "boost::trim_copy");
 // --- IString case conversion -------------------------------------------------
 
 void BM_UpperIString(benchmark::State& state) {
-  IString s(englishText(static_cast<std::size_t>(state.range(0))).c_str());
+  IString s(englishText(sizeOf(state)).c_str());
   for (auto _ : state) {
     s.upperCase();
     benchmark::DoNotOptimize(static_cast<char*>(s));
@@ -142,7 +143,7 @@ void BM_UpperIString(benchmark::State& state) {
 MORVEK_BENCH(BM_UpperIString, "UpperCase", "IString");
 
 void BM_LowerIString(benchmark::State& state) {
-  IString s(englishText(static_cast<std::size_t>(state.range(0))).c_str());
+  IString s(englishText(sizeOf(state)).c_str());
   for (auto _ : state) {
     s.lowerCase();
     benchmark::DoNotOptimize(static_cast<char*>(s));

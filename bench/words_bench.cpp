@@ -21,11 +21,12 @@ namespace {
 
 using morvek_bench::countBytes;
 using morvek_bench::englishText;
+using morvek_bench::sizeOf;
 
 const char kDelimiters[] = " \n\r\t\v\f";
 
 const std::string& textOf(const benchmark::State& state) {
-  return englishText(static_cast<std::size_t>(state.range(0)));
+  return englishText(sizeOf(state));
 }
 
 // --- numWords ---------------------------------------------------------------
