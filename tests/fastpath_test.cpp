@@ -13,14 +13,9 @@
 #include <string>
 #include <vector>
 
-namespace {
+#include "test_util.hpp"
 
-// All length() bytes of `s`, inner NUL bytes included; "<null>" for the
-// null string.
-std::string bytesOf(const IString& s) {
-  const char* p = s;
-  return p ? std::string(p, s.length()) : std::string("<null>");
-}
+namespace {
 
 // Random bytes of every length from 0 to 300 (below, at and across the
 // sixteen-byte blocks), mostly letters, with NUL and 8-bit bytes mixed in.
@@ -105,17 +100,9 @@ TEST(X2cFastPath, MatchesDigitByDigitConversion) {
     for (std::size_t i = 0; i < even.size(); i += 2)
       want += static_cast<char>(std::stoi(even.substr(i, 2), nullptr, 16));
     IString s(hex.c_str());
-    ASSERT_EQ(bytesOf(IString::x2c(s)), want) << hex;
-    ASSERT_EQ(bytesOf(s.x2c()), want) << hex;
+    ASSERT_EQ(bytes(IString::x2c(s)), want) << hex;
+    ASSERT_EQ(bytes(s.x2c()), want) << hex;
   }
-}
-
-// A string holding exactly `text`, inner NUL bytes included.
-IString stringOf(const std::string& text) {
-  IString s(nullptr, static_cast<unsigned>(text.size()), ' ');
-  for (std::size_t i = 0; i < text.size(); ++i)
-    s[static_cast<unsigned>(i + 1)] = text[i];
-  return s;
 }
 
 // Replacement the plain way: from `start`, up to the first NUL byte, the
@@ -159,13 +146,13 @@ TEST(ChangeFastPath, MatchesPlainReplacement) {
     if (round % 5 == 0) in = std::string(30, 'a') + "b" + std::string(30, 'a');
     const std::string out = text_of(rng() % 4, false);
     const unsigned start = rng() % 20, limit = rng() % 3 ? ~0u : rng() % 30;
-    const IString original = stringOf(text);
+    const IString original = withBytes(text);
     IString s = original;
     s.change(in.c_str(), out.c_str(), start, limit);
     const std::string want = plainChange(text, in, out, start, limit);
-    ASSERT_EQ(bytesOf(s), want) << text << " / " << in << " " << start;
-    ASSERT_EQ(bytesOf(IString::change(original, stringOf(in), stringOf(out),
-                                      start, limit)),
+    ASSERT_EQ(bytes(s), want) << text << " / " << in << " " << start;
+    ASSERT_EQ(bytes(IString::change(original, withBytes(in), withBytes(out),
+                                    start, limit)),
               want);
   }
   // Occurrences among long partial matches: the budget runs out and the
@@ -176,12 +163,12 @@ TEST(ChangeFastPath, MatchesPlainReplacement) {
     std::string text;
     while (text.size() < 2000) text += pieces[rng() % 5];
     IString s(text.c_str());
-    ASSERT_EQ(bytesOf(s.change(in.c_str(), "X")),
+    ASSERT_EQ(bytes(s.change(in.c_str(), "X")),
               plainChange(text, in, "X", 1, ~0u));
   }
   const std::string many(5000, 'a');
   IString s(many.c_str());
-  EXPECT_EQ(bytesOf(s.translate("a", "bc")),
+  EXPECT_EQ(bytes(s.translate("a", "bc")),
             plainChange(many, "a", "bc", 1, ~0u));
 }
 
@@ -210,11 +197,11 @@ TEST(WordFastPath, FindsEveryWordLikeASequentialScan) {
     for (char& ch : text) ch = "xy \n\t\v\f\r"[rng() % (round % 2 ? 3 : 8)];
     if (round % 4 == 0 && !text.empty()) text[rng() % text.size()] = '\0';
     const std::vector<std::string> words = plainWords(text);
-    const IString s = stringOf(text);
+    const IString s = withBytes(text);
     ASSERT_EQ(s.numWords(), words.size());
     for (unsigned n = 1; n <= words.size() + 1; ++n) {
       const std::string want = n <= words.size() ? words[n - 1] : "";
-      ASSERT_EQ(bytesOf(s.word(n)), want) << round << " " << n;
+      ASSERT_EQ(bytes(s.word(n)), want) << round << " " << n;
       ASSERT_EQ(s.lengthOfWord(n), want.size());
     }
   }
@@ -229,17 +216,17 @@ TEST(StripFastPath, StaticFormsMatchTheMemberOnACopy) {
   for (int round = 0; round < 300; ++round) {
     std::string text(rng() % 40, ' ');
     for (char& c : text) c = " \t\n\v\f\rab\0"[rng() % 9];
-    cases.push_back(stringOf(text));
+    cases.push_back(withBytes(text));
   }
   for (const IString& s : cases) {
-    const std::string before = bytesOf(s);
+    const std::string before = bytes(s);
     IString both = s, leading = s, trailing = s;
-    ASSERT_EQ(bytesOf(IString::stripBlanks(s)), bytesOf(both.strip()));
-    ASSERT_EQ(bytesOf(IString::stripLeadingBlanks(s)),
-              bytesOf(leading.stripLeading()));
-    ASSERT_EQ(bytesOf(IString::stripTrailingBlanks(s)),
-              bytesOf(trailing.stripTrailing()));
-    ASSERT_EQ(bytesOf(s), before);
+    ASSERT_EQ(bytes(IString::stripBlanks(s)), bytes(both.strip()));
+    ASSERT_EQ(bytes(IString::stripLeadingBlanks(s)),
+              bytes(leading.stripLeading()));
+    ASSERT_EQ(bytes(IString::stripTrailingBlanks(s)),
+              bytes(trailing.stripTrailing()));
+    ASSERT_EQ(bytes(s), before);
   }
 }
 
@@ -254,7 +241,7 @@ TEST(C2xFastPath, MatchesByteByByteConversion) {
       want += "0123456789ABCDEF"[static_cast<unsigned char>(c) >> 4];
       want += "0123456789ABCDEF"[static_cast<unsigned char>(c) & 15];
     }
-    ASSERT_EQ(bytesOf(IString::c2x(stringOf(text))), want) << length;
+    ASSERT_EQ(bytes(IString::c2x(withBytes(text))), want) << length;
   }
 }
 

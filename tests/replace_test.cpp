@@ -1,15 +1,11 @@
 #include <gtest/gtest.h>
 #include <istring.hpp>
 
+#include "test_util.hpp"
+
 #include <string>
 
 namespace {
-
-IString make(const std::string& t) {  // keeps inner NULs
-  IString s("");
-  for (char c : t) s += IString(c);
-  return s;
-}
 
 // Every character of a string literal, inner NUL bytes included.
 template <std::size_t N>
@@ -17,7 +13,7 @@ std::string lit(const char (&text)[N]) {
   return std::string(text, N - 1);
 }
 
-std::string bytes(const IString& s) {
+std::string textOf(const IString& s) {
   return s.length() ? std::string(static_cast<const char*>(s), s.length()) : "";
 }
 
@@ -42,14 +38,16 @@ TEST(Change, ReplacesFromStartWithinLimit) {
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::PrintToString(c.text) + " " +
                  testing::PrintToString(c.in));
-    const IString in = make(c.in), out = make(c.out);
-    IString s[4] = {make(c.text), make(c.text), make(c.text), make(c.text)};
-    EXPECT_EQ(bytes(s[0].change(in, out, c.start, c.limit)), c.want);
+    const IString in = withBytes(c.in), out = withBytes(c.out);
+    IString s[4] = {withBytes(c.text), withBytes(c.text), withBytes(c.text),
+                    withBytes(c.text)};
+    EXPECT_EQ(textOf(s[0].change(in, out, c.start, c.limit)), c.want);
     if (c.in.find('\0') != std::string::npos) continue;
-    EXPECT_EQ(bytes(s[1].change(in, c.out.c_str(), c.start, c.limit)), c.want);
-    EXPECT_EQ(bytes(s[2].change(c.in.c_str(), out, c.start, c.limit)), c.want);
-    EXPECT_EQ(bytes(s[3].change(c.in.c_str(), c.out.c_str(), c.start, c.limit)),
-              c.want);
+    EXPECT_EQ(textOf(s[1].change(in, c.out.c_str(), c.start, c.limit)), c.want);
+    EXPECT_EQ(textOf(s[2].change(c.in.c_str(), out, c.start, c.limit)), c.want);
+    EXPECT_EQ(
+        textOf(s[3].change(c.in.c_str(), c.out.c_str(), c.start, c.limit)),
+        c.want);
   }
 }
 
@@ -59,7 +57,7 @@ TEST(Change, KeepsBufferWhenNothingIsReplaced) {
   s.change("b", "X", 1, 0).change("zz", "X").change(IString(), "X");
   s.change(static_cast<const char*>(nullptr), "X").change("c", "X", 7);
   EXPECT_EQ(static_cast<const char*>(s.translate("q", "X")), before);
-  EXPECT_EQ(bytes(s), "abcabc");
+  EXPECT_EQ(textOf(s), "abcabc");
   EXPECT_EQ(static_cast<const char*>(null_string.change("a", "b")), nullptr);
   EXPECT_NE(static_cast<const char*>(empty.translate("a", "b")), nullptr);
   // Deleting every character leaves the empty string, not the null string.
@@ -69,14 +67,15 @@ TEST(Change, KeepsBufferWhenNothingIsReplaced) {
 
 TEST(Change, ArgumentsMayBeTheObjectOrItsBuffer) {
   IString s("ab"), t("abab"), u("abab");
-  EXPECT_EQ(bytes(s.change(s, "x")), "x");
-  EXPECT_EQ(bytes(t.change(IString("b"), t)), "aababaabab");
-  EXPECT_EQ(bytes(u.translate(static_cast<const char*>(u) + 2, u)), "abababab");
-  EXPECT_EQ(bytes(IString::change(u, "ab", "", 5)), "abab");
-  EXPECT_EQ(bytes(u), "abababab");
+  EXPECT_EQ(textOf(s.change(s, "x")), "x");
+  EXPECT_EQ(textOf(t.change(IString("b"), t)), "aababaabab");
+  EXPECT_EQ(textOf(u.translate(static_cast<const char*>(u) + 2, u)),
+            "abababab");
+  EXPECT_EQ(textOf(IString::change(u, "ab", "", 5)), "abab");
+  EXPECT_EQ(textOf(u), "abababab");
 }
 
 TEST(Translate, ReplacesEveryOccurrenceUpToNulWhateverThePad) {
-  IString s = make(std::string("a.b.c\0.", 7));
-  EXPECT_EQ(bytes(s.translate(".", "::", 'x')), std::string("a::b::c\0.", 9));
+  IString s = withBytes(std::string("a.b.c\0.", 7));
+  EXPECT_EQ(textOf(s.translate(".", "::", 'x')), std::string("a::b::c\0.", 9));
 }

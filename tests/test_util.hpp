@@ -22,10 +22,6 @@ inline std::string bytes(const IString& s) {
 }
 
 // A string holding exactly the bytes of `text`, inner NUL bytes included.
-inline IString withBytes(const std::string& text) {
-  IString s;
-  for (char c : text) s += IString(c);
-  return s;
-}
+inline IString withBytes(const std::string& text) { return IString(text); }
 
 #endif  // MORVEK_TESTS_TEST_UTIL_HPP_

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <istring.hpp>
 
+#include "test_util.hpp"
+
 #include <atomic>
 #include <cstring>
 #include <string>
@@ -9,13 +11,7 @@
 
 namespace {
 
-IString make(const std::string& t) {  // keeps inner NULs
-  IString s("");
-  for (char c : t) s += IString(c);
-  return s;
-}
-
-std::string bytes(const IString& s) {
+std::string textOf(const IString& s) {
   return s.length() ? std::string(static_cast<const char*>(s), s.length()) : "";
 }
 
@@ -29,9 +25,9 @@ bool wordsAre(const IString& s, const std::vector<std::string>& want) {
   for (unsigned i = 1; ok && i <= n; ++i) {
     const std::string& w = want[i - 1];
     const unsigned at = s.indexOfWord(i);
-    ok = bytes(s.word(i)) == w && bytes(s.words(i, 1)) == w &&
+    ok = textOf(s.word(i)) == w && textOf(s.words(i, 1)) == w &&
          s.lengthOfWord(i) == w.size() && at != 0 &&
-         bytes(s).compare(at - 1, w.size(), w) == 0;
+         textOf(s).compare(at - 1, w.size(), w) == 0;
   }
   return ok;
 }
@@ -51,9 +47,9 @@ TEST(Words, SplitAtTheSixDelimitersBeforeTheFirstNul) {
       {std::string("\0one", 4), {}},
   };
   for (const auto& c : cases) {
-    const IString t = make(c.text);
+    const IString t = withBytes(c.text);
     EXPECT_TRUE(wordsAre(t, c.want)) << testing::PrintToString(c.text);
-    EXPECT_EQ(bytes(t), c.text);
+    EXPECT_EQ(textOf(t), c.text);
   }
   EXPECT_TRUE(wordsAre(IString(static_cast<const char*>(nullptr)), {}));
   EXPECT_EQ(IString("  one two").indexOfWord(2), 7u);
@@ -72,8 +68,8 @@ TEST(Words, RangesKeepTheDelimitersBetween) {
                {~0u, 2, ""},
                {0, 2, ""}};
   for (const auto& c : cases)
-    EXPECT_EQ(bytes(s.words(c.first, c.num)), c.want) << c.first << c.num;
-  EXPECT_EQ(bytes(s.words(2)) + bytes(s.words(0)), "two\tthree");
+    EXPECT_EQ(textOf(s.words(c.first, c.num)), c.want) << c.first << c.num;
+  EXPECT_EQ(textOf(s.words(2)) + textOf(s.words(0)), "two\tthree");
   const IString none = IString(static_cast<const char*>(nullptr)).words(1);
   EXPECT_NE(static_cast<const char*>(none), nullptr);
   EXPECT_EQ(s.lengthOfWord(0) + s.indexOfWord(0) + s.word(0).length(), 0u);
@@ -104,7 +100,7 @@ TEST(Words, LeaveTheCallersStrtokSequenceAlone) {
        token = std::strtok(nullptr, ",;")) {
     tokens.push_back(token);
     EXPECT_TRUE(wordsAre(s, {"x", "y", "z"}));
-    EXPECT_EQ(bytes(s.words(1, 2)), "x y");
+    EXPECT_EQ(textOf(s.words(1, 2)), "x y");
   }
   EXPECT_EQ(tokens, (std::vector<std::string>{"red", "green", "blue"}));
 }
