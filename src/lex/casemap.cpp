@@ -10,12 +10,13 @@
 // any block holding a byte of 0x80 or above goes through the table.
 
 #include "casemap.hpp"
+#include "simd.hpp"
 
 #include <cctype>
 #include <cstdint>
 #include <cstring>
 
-#if defined(__SSE2__)
+#if MORVEK_SSE2
 #include <emmintrin.h>
 #endif
 
@@ -45,7 +46,7 @@ constexpr AsciiTable asciiTable(bool upper) {
 constexpr AsciiTable kAsciiUpper = asciiTable(true);
 constexpr AsciiTable kAsciiLower = asciiTable(false);
 
-#if defined(__SSE2__)
+#if MORVEK_SSE2
 // Converts the 7-bit bytes in [first, last] of `v` by flipping bit 0x20;
 // `v` holds no byte of 0x80 or above, so signed comparisons are exact.
 inline __m128i flipRange(__m128i v, char first, char last) {
@@ -63,7 +64,7 @@ template <typename Table>
 void convert(unsigned char* p, std::size_t length, const Table& table,
              bool ascii_plain, char first, char last) {
   std::size_t i = 0;
-#if defined(__SSE2__)
+#if MORVEK_SSE2
   if (ascii_plain) {
     for (; i + 16 <= length; i += 16) {
       __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));

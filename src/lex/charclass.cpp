@@ -1,8 +1,9 @@
 // charclass.cpp: the digit-class checks, sixteen bytes at a time.
 
 #include "charclass.hpp"
+#include "simd.hpp"
 
-#if defined(__SSE2__)
+#if MORVEK_SSE2
 #include <emmintrin.h>
 #endif
 
@@ -19,7 +20,7 @@ inline bool isHex(unsigned char c) {
   return isDecimal(c) || static_cast<unsigned char>((c | 0x20) - 'a') <= 5;
 }
 
-#if defined(__SSE2__)
+#if MORVEK_SSE2
 // All-ones in each byte of `v` that lies in [low, low + span].
 inline __m128i inRange(__m128i v, char low, char span) {
   const __m128i offset = _mm_sub_epi8(v, _mm_set1_epi8(low));
@@ -41,7 +42,7 @@ inline __m128i hexMask(__m128i v) {
 template <typename VectorMask, typename ByteTest>
 bool allIn(const char* p, std::size_t length, VectorMask mask, ByteTest test) {
   std::size_t i = 0;
-#if defined(__SSE2__)
+#if MORVEK_SSE2
   for (; length - i >= 16; i += 16) {
     const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
     if (_mm_movemask_epi8(mask(v)) != 0xFFFF) return false;
@@ -56,7 +57,7 @@ bool allIn(const char* p, std::size_t length, VectorMask mask, ByteTest test) {
 
 }  // namespace
 
-#if defined(__SSE2__)
+#if MORVEK_SSE2
 #define MORVEK_MASK(f) [](__m128i v) { return f(v); }
 #else
 #define MORVEK_MASK(f) 0

@@ -6,9 +6,10 @@
 
 #include <cstring>
 
-#if defined(__x86_64__) || defined(__i386__)
+#include "simd.hpp"
+
+#if MORVEK_X86
 #include <immintrin.h>
-#define MORVEK_FASTFIND_X86 1
 #endif
 
 namespace morvek {
@@ -138,7 +139,7 @@ class TwoWay {
   bool periodic_;       // the pattern repeats with period period_
 };
 
-#if MORVEK_FASTFIND_X86
+#if MORVEK_X86
 
 // Candidate masks: bit k set when alignment i + k has the pattern's first
 // and last bytes.
@@ -434,7 +435,7 @@ const char* search(const char* text, std::size_t text_length,
   if (text_length < length) return nullptr;
   const std::size_t alignments = text_length - length + 1;
   std::size_t resume = 0;
-#if MORVEK_FASTFIND_X86
+#if MORVEK_X86
   if (alignments >= 16) {
     const char* hit =
         has_avx2 && alignments >= 32
@@ -484,7 +485,7 @@ std::size_t SubstringFinder::findAll(const char* text, std::size_t text_length,
                                      std::size_t& rest) const {
   std::size_t found = 0;
   std::size_t at = 0;  // where the search goes on
-#if MORVEK_FASTFIND_X86
+#if MORVEK_X86
   if (length_ >= 2 && text_length >= length_ + 15 && max_hits != 0) {
     const std::size_t alignments = text_length - length_ + 1;
     bool gave_up = false;

@@ -5,8 +5,9 @@
 // with bit 6 set), in either case.
 
 #include "hexpairs.hpp"
+#include "simd.hpp"
 
-#if defined(__SSE2__)
+#if MORVEK_SSE2
 #include <emmintrin.h>
 #endif
 
@@ -17,7 +18,7 @@ namespace {
 
 inline unsigned digitValue(unsigned char c) { return (c & 0xF) + 9 * (c >> 6); }
 
-#if defined(__SSE2__)
+#if MORVEK_SSE2
 // The eight bytes spelt by the sixteen digits of `v`, in the low half of the
 // result's 16-bit lanes.
 inline __m128i pairValues(__m128i v) {
@@ -34,7 +35,7 @@ inline __m128i pairValues(__m128i v) {
 }
 #endif
 
-#if defined(__SSE2__)
+#if MORVEK_SSE2
 // The digit characters of the sixteen values 0 to 15 in `v`.
 inline __m128i digitsOf(__m128i v) {
   const __m128i letter = _mm_cmpgt_epi8(v, _mm_set1_epi8(9));
@@ -48,7 +49,7 @@ inline __m128i digitsOf(__m128i v) {
 void bytesToHexPairs(const char* p, std::size_t count, char* out) {
   static const char digits[] = "0123456789ABCDEF";
   std::size_t i = 0;
-#if defined(__SSE2__)
+#if MORVEK_SSE2
   for (; count - i >= 16; i += 16) {
     const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
     const __m128i high =
@@ -69,7 +70,7 @@ void bytesToHexPairs(const char* p, std::size_t count, char* out) {
 
 void hexPairsToBytes(const char* p, std::size_t count, char* out) {
   std::size_t i = 0;
-#if defined(__SSE2__)
+#if MORVEK_SSE2
   for (; count - i >= 16; i += 16) {
     const __m128i a =
         _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 2 * i));

@@ -10,6 +10,7 @@
 #ifndef MORVEK_TEXTSIZE_HPP_
 #define MORVEK_TEXTSIZE_HPP_
 
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <new>
@@ -40,6 +41,15 @@ inline unsigned textLength(const char* p) {
 // terminator, which the caller writes); throws when `length` does not fit.
 inline char* newBuffer(std::uint64_t length) {
   return new char[static_cast<std::size_t>(checkedLength(length)) + 1];
+}
+
+// The offset of the first NUL byte among the `length` bytes at `text`, or
+// `length` when there is none: where a scan that stops at a NUL byte ends.
+inline std::size_t textEnd(const char* text, std::size_t length) {
+  const void* nul = length != 0 ? std::memchr(text, '\0', length) : nullptr;
+  return nul != nullptr
+             ? static_cast<std::size_t>(static_cast<const char*>(nul) - text)
+             : length;
 }
 
 }  // namespace internal
