@@ -3,8 +3,6 @@
 #include "istring.hpp"
 
 #include <algorithm>
-#include <cctype>
-#include <charconv>
 #include <cstdlib>
 #include <cstring>
 #include <istream>
@@ -17,7 +15,6 @@
 #include "casemap.hpp"
 #include "charclass.hpp"
 #include "fastfind.hpp"
-#include "lexcext.h"
 #include "radix.hpp"
 #include "textsize.hpp"
 #include "wordsplit.hpp"
@@ -293,8 +290,8 @@ std::ostream& operator<<(std::ostream& aStream, const IString& aString) {
 }
 
 IString IString::lineFrom(std::istream& aStream, char delim) {
-  // A buffer per call rather than one shared by all callers: the result is
-  // the same, and calls on different threads cannot overwrite each other.
+  // Each call has its own buffer, so calls on different threads cannot
+  // overwrite each other.
   char buffer[1024];
   buffer[0] = '\0';
   aStream.getline(buffer, sizeof buffer, delim);
