@@ -99,7 +99,6 @@ unsigned digitsValue(const char* p, unsigned count) {
 // (group_bits 4), grouped from the right: the leftmost n mod group_bits
 // digits, if any, form the first group.
 OwnedText binaryGroups(const char* p, unsigned n, unsigned group_bits) {
-  if (n == 0 || !allBinaryDigits(p, n)) return kNull;
   const OwnedText text =
       newText((std::uint64_t{n} + group_bits - 1) / group_bits);
   char* out = text.data;
