@@ -53,9 +53,10 @@ void takeOver(OwnedText text, unsigned& length, char*& buffer) {
 char* padded(const char* p, unsigned count, unsigned length, unsigned offset,
              char pad) {
   char* buffer = newBuffer(length);
-  std::memset(buffer, pad, offset);
+  const unsigned tail = length - offset - count;
+  if (offset != 0) std::memset(buffer, pad, offset);
   if (count != 0) std::memcpy(buffer + offset, p, count);
-  std::memset(buffer + offset + count, pad, length - offset - count);
+  if (tail != 0) std::memset(buffer + offset + count, pad, tail);
   buffer[length] = '\0';
   return buffer;
 }
@@ -550,7 +551,7 @@ IString withoutBlanks(const IString& aString, bool leading, bool trailing) {
   unsigned start, end;
   keptRange(data, aString.length(), leading, trailing, isWhiteSpace, start,
             end);
-  return aString.subString(start + 1, end - start, ' ');
+  return IString(std::string_view(data + start, end - start));
 }
 
 }  // namespace

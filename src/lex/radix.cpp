@@ -113,8 +113,16 @@ OwnedText binaryGroups(const char* p, unsigned n, unsigned group_bits) {
   if (to_bytes) {
     for (; p != end; p += 8) *out++ = static_cast<char>(octetValue(p));
   } else {
-    for (; end - p >= 8; p += 8, out += 2)
+    // Two octets, four hexadecimal digits, a step.
+    for (; end - p >= 16; p += 16, out += 4) {
       std::memcpy(out, kTables.hex_pair[octetValue(p)], 2);
+      std::memcpy(out + 2, kTables.hex_pair[octetValue(p + 8)], 2);
+    }
+    if (end - p >= 8) {
+      std::memcpy(out, kTables.hex_pair[octetValue(p)], 2);
+      p += 8;
+      out += 2;
+    }
     if (p != end) *out = kDigits[digitsValue<2>(p, 4)];
   }
   return text;
