@@ -434,9 +434,9 @@ const char* search(const char* text, std::size_t text_length,
                    const char* pattern, std::size_t length) {
   if (text_length < length) return nullptr;
   const std::size_t alignments = text_length - length + 1;
-  std::size_t resume = 0;
 #if MORVEK_X86
   if (alignments >= 16) {
+    std::size_t resume = 0;
     const char* hit =
         has_avx2 && alignments >= 32
             ? filterAvx2<kBackward>(text, alignments, pattern, length, resume)
