@@ -2,14 +2,18 @@
 // speed on ordinary text and stays linear on any input (internal, not
 // installed).
 //
-// Candidates are the alignments whose first and last bytes both match the
-// pattern's, found 32 (or 16) alignments at a time; only candidates are
-// compared in full. When candidates keep failing after long partial matches
-// (a text of 'a' searched for a...ab...a, say), the time spent comparing is
-// held to a budget proportional to the bytes already passed; once it is
-// spent the search goes on with the two-way string matching method of
-// Crochemore and Perrin, which is linear whatever the pattern, in constant
-// space. Nothing is allocated.
+// The filter looks for the pattern's rarest byte, by a fixed table of how
+// often each byte occurs in typical prose and source code: when that byte
+// is rare enough it alone is scanned for, a vector at a time, and each
+// alignment holding it is compared in full; otherwise alignments holding
+// both the rarest and the second rarest byte at their offsets are the
+// candidates. When single-byte candidates turn out frequent the search goes
+// on with the pair; when compared candidates keep failing after long
+// partial matches (a text of 'a' searched for a...ab...a, say), the time
+// spent comparing is held to a budget proportional to the bytes already
+// passed, and once it is spent the search goes on with the two-way string
+// matching method of Crochemore and Perrin, which is linear whatever the
+// pattern, in constant space. Nothing is allocated.
 
 #ifndef MORVEK_FASTFIND_HPP_
 #define MORVEK_FASTFIND_HPP_
@@ -19,12 +23,15 @@
 namespace morvek {
 namespace internal {
 
+// How often byte `c` occurs in typical text and code, from 0 (almost never)
+// to 255 (the most frequent); the same on every platform.
+unsigned byteFrequency(unsigned char c);
+
 class SubstringFinder {
  public:
   // Prepares to search for the `length` bytes at `pattern`; `length` >= 1.
   // The pattern must stay in place while the object is used.
-  SubstringFinder(const char* pattern, std::size_t length)
-      : pattern_(pattern), length_(length) {}
+  SubstringFinder(const char* pattern, std::size_t length);
 
   // The leftmost / rightmost occurrence lying wholly within
   // [text, text + text_length), or nullptr. Occurrences may overlap. Reads
@@ -32,18 +39,26 @@ class SubstringFinder {
   const char* find(const char* text, std::size_t text_length) const;
   const char* findLast(const char* text, std::size_t text_length) const;
 
-  // Stores in `hits` up to `max_hits` leftmost occurrences within
-  // [text, text + text_length) before its first NUL byte that do not overlap
-  // (each search goes on after the previous hit), and returns their number.
-  // `rest` is the offset where a further call would go on. The pattern must
-  // hold no NUL byte.
-  std::size_t findAll(const char* text, std::size_t text_length,
-                      const char** hits, std::size_t max_hits,
-                      std::size_t& rest) const;
+  // Stores in `hits` up to `max_hits` (>= 1) leftmost occurrences within
+  // [at, end) that do not overlap (each search goes on after the previous
+  // hit), moves `at` to where a further call goes on (after the last hit
+  // when `max_hits` were found, else `end`) and returns their number. NUL
+  // bytes are ordinary bytes here.
+  std::size_t findAll(const char*& at, const char* end, const char** hits,
+                      std::size_t max_hits) const;
+
+  // The offsets of the bytes the filter looks for, and whether it starts
+  // with the rarest byte alone (for the tests).
+  std::size_t rareOffset() const { return rare_at_; }
+  std::size_t otherOffset() const { return other_at_; }
+  bool startsSingle() const { return single_; }
 
  private:
   const char* pattern_;
   std::size_t length_;
+  std::size_t rare_at_;   // offset of the rarest byte
+  std::size_t other_at_;  // offset of the second rarest, != rare_at_
+  bool single_;           // the rarest byte is rare enough on its own
 };
 
 }  // namespace internal

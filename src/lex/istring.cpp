@@ -18,6 +18,7 @@
 #include "fastfind.hpp"
 #include "hexpairs.hpp"
 #include "lexcext.h"
+#include "replace.hpp"
 #include "textsize.hpp"
 #include "wordsplit.hpp"
 
@@ -26,6 +27,8 @@ using morvek::internal::allDecimalDigits;
 using morvek::internal::allHexDigits;
 using morvek::internal::ByteSet;
 using morvek::internal::bytesToHexPairs;
+using morvek::internal::ChangedText;
+using morvek::internal::changedText;
 using morvek::internal::checkedLength;
 using morvek::internal::countWords;
 using morvek::internal::hexPairsToBytes;
@@ -376,10 +379,13 @@ unsigned IString::indexOf(const char* in_string, unsigned startPos) const {
     const void* nul = std::memchr(from, '\0', rest);
     return nul ? positionIn(_data, static_cast<const char*>(nul)) : _length + 1;
   }
-  const char* hit = nullptr;
-  std::size_t after = 0;
-  SubstringFinder(in_string, n).findAll(from, rest, &hit, 1, after);
-  return hit ? positionIn(_data, hit) : 0;
+  // Occurrences count only before the first NUL byte from `from` on; the
+  // pattern holds none, so one that starts before it lies wholly before it.
+  const char* hit = SubstringFinder(in_string, n).find(from, rest);
+  if (hit == nullptr ||
+      std::memchr(from, '\0', static_cast<std::size_t>(hit - from)) != nullptr)
+    return 0;
+  return positionIn(_data, hit);
 }
 
 unsigned IString::lastIndexOf(char ch, unsigned endPos) const {
@@ -740,119 +746,29 @@ IString& IString::translate(const char* pInputChars, const char* pOutputChars,
                    textLength(pOutputChars), padCharacter);
 }
 
-namespace {
-
-// Hits remembered by the counting pass, so that the building pass need not
-// search for them again: a text with few occurrences is searched once. The
-// others are found again in batches.
-constexpr unsigned kRememberedHits = 512;
-constexpr unsigned kBatch = 128;
-
-// The text of the `length` bytes at `data` with up to `numChanges`
-// occurrences of the input string from `startPos` on replaced by the output
-// string, in a new buffer of exactly `new_length` + 1 bytes; nullptr when
-// nothing would change. `data` may be null when `length` is 0.
-char* changedText(const char* data, unsigned length, const char* pInputChars,
-                  unsigned inputLen, const char* pOutputChars,
-                  unsigned outputLen, unsigned startPos, unsigned numChanges,
-                  unsigned& new_length) {
-  if (startPos == 0) startPos = 1;
-  if (length == 0 || inputLen == 0 || startPos > length || numChanges == 0)
-    return nullptr;
-  // The searched text ends at the first NUL byte from startPos on (findAll
-  // stops there); an occurrence must lie wholly inside it, so an input
-  // string holding a NUL byte matches nothing.
-  const char* const start = data + (startPos - 1);
-  const std::size_t searched = length - (startPos - 1);
-  if (std::memchr(pInputChars, '\0', inputLen)) return nullptr;
-
-  const SubstringFinder finder(pInputChars, inputLen);
-  const char* const end = start + searched;
-
-  const char* hits[kRememberedHits];
-  const char* batch[kBatch];
-  std::size_t offset = 0;
-  unsigned num_count = static_cast<unsigned>(finder.findAll(
-      start, searched, hits,
-      numChanges < kRememberedHits ? numChanges : kRememberedHits, offset));
-  if (num_count == 0) return nullptr;
-  if (num_count == kRememberedHits) {  // there may be more: count them
-    const char* source = start + offset;
-    while (num_count < numChanges) {
-      const unsigned wanted =
-          numChanges - num_count < kBatch ? numChanges - num_count : kBatch;
-      const std::size_t n =
-          finder.findAll(source, static_cast<std::size_t>(end - source), batch,
-                         wanted, offset);
-      num_count += static_cast<unsigned>(n);
-      if (n < wanted) break;
-      source += offset;
-    }
-  }
-
-  // Occurrences never overlap, so num_count * inputLen <= length.
-  new_length = checkedLength(std::uint64_t{length} -
-                             std::uint64_t{num_count} * inputLen +
-                             std::uint64_t{num_count} * outputLen);
-  char* const temp = newBuffer(new_length);
-  const std::size_t before = startPos - 1;
-  std::memcpy(temp, data, before);
-  char* dest = temp + before;
-  const char* source = start;
-  // Both arguments may point into the old buffer, which lives until the new
-  // text is complete.
-  auto replace = [&](const char* const* found, std::size_t count) {
-    for (std::size_t k = 0; k < count; ++k) {
-      const std::size_t kept = static_cast<std::size_t>(found[k] - source);
-      std::memcpy(dest, source, kept);
-      dest += kept;
-      if (outputLen != 0) std::memcpy(dest, pOutputChars, outputLen);
-      dest += outputLen;
-      source = found[k] + inputLen;
-    }
-  };
-  unsigned changes_left = num_count;
-  const unsigned first =
-      num_count < kRememberedHits ? num_count : kRememberedHits;
-  replace(hits, first);
-  changes_left -= first;
-  while (changes_left != 0) {
-    const unsigned wanted = changes_left < kBatch ? changes_left : kBatch;
-    const std::size_t n = finder.findAll(
-        source, static_cast<std::size_t>(end - source), batch, wanted, offset);
-    replace(batch, n);
-    changes_left -= static_cast<unsigned>(n);
-  }
-  // The rest of the old text with its terminator.
-  std::memcpy(dest, source,
-              static_cast<std::size_t>(data + length - source) + 1);
-  return temp;
-}
-
-}  // namespace
-
 // The changed copy is built straight from the argument: one buffer, where
 // copying first and changing the copy would take two.
 IString IString::change(const IString& aString, const IString& inputString,
                         const IString& outputString, unsigned startPos,
                         unsigned numChanges) {
-  unsigned length = 0;
-  char* text = changedText(aString._data, aString._length, inputString._data,
-                           inputString._length, outputString._data,
-                           outputString._length, startPos, numChanges, length);
-  return text ? IString(length, text) : IString(aString);
+  const ChangedText changed =
+      changedText(aString._data, aString._length,
+                  {inputString._data, inputString._length, outputString._data,
+                   outputString._length, startPos, numChanges});
+  return changed.data ? IString(changed.length, changed.data)
+                      : IString(aString);
 }
 
 IString& IString::change(const char* pInputChars, unsigned inputLen,
                          const char* pOutputChars, unsigned outputLen,
                          unsigned startPos, unsigned numChanges) {
-  unsigned length = 0;
-  char* text = changedText(_data, _length, pInputChars, inputLen, pOutputChars,
-                           outputLen, startPos, numChanges, length);
-  if (text != nullptr) {
+  const ChangedText changed = changedText(
+      _data, _length,
+      {pInputChars, inputLen, pOutputChars, outputLen, startPos, numChanges});
+  if (changed.data != nullptr) {
     delete[] _data;
-    _data = text;
-    _length = length;
+    _data = changed.data;
+    _length = changed.length;
   }
   return *this;
 }
