@@ -237,4 +237,35 @@ TEST(SearchPaths, ReplacementLimitsAroundBatches) {
   }
 }
 
+// == and != with both lengths known decide by one memcmp when the bytes
+// agree; after a difference a NUL byte before it can still make the texts
+// equal. Pairs differing at every position, with NUL bytes before, at and
+// after the difference, and lengths on either side.
+TEST(SearchPaths, EqualityAroundNulBytes) {
+  const std::string base =
+      "abcdefghijklmnopqrstuvwxyz0123456789ABCDEFGHIJKLMNOP";
+  for (std::size_t len1 = 0; len1 <= base.size(); len1 += 3) {
+    for (std::size_t len2 : {len1, len1 + 1, len1 + 7, len1 / 2}) {
+      if (len2 > base.size()) continue;
+      for (std::size_t diff = 0; diff <= len1; diff += 2) {
+        for (std::size_t nul :
+             {std::size_t{0}, diff / 2, diff, diff + 1, std::size_t{1000}}) {
+          std::string a = base.substr(0, len1);
+          std::string b = base.substr(0, len2);
+          if (diff < b.size()) b[diff] = '#';
+          if (nul < a.size()) a[nul] = '\0';
+          if (nul < b.size()) b[nul] = '\0';
+          const IString x = toIString(a);
+          const IString y = toIString(b);
+          const Str mx(a);
+          const Str my(b);
+          ASSERT_EQ(x == y, mx == my) << show(a) << " / " << show(b);
+          ASSERT_EQ(x != y, mx != my) << show(a) << " / " << show(b);
+          ASSERT_EQ(y == x, my == mx) << show(a) << " / " << show(b);
+        }
+      }
+    }
+  }
+}
+
 }  // namespace

@@ -204,8 +204,17 @@ IString::CompareResult IString::compare(const char* p1, const char* p2) {
   return rc == 0 ? Equal : (rc < 0 ? Less : Greater);
 }
 
+// Both lengths are known: when the bytes up to the shorter length and its
+// terminator are the same, the texts up to their first NUL are the same, so
+// one memcmp decides most calls. Only after a difference can a NUL byte
+// before it still make them equal, and strcmp decides that.
 Boolean operator==(const IString& string1, const IString& string2) {
-  return IString::compare(string1._data, string2._data) == IString::Equal;
+  const char* p1 = string1._data;
+  const char* p2 = string2._data;
+  if (p1 == nullptr || p2 == nullptr) return p1 == p2;
+  const std::size_t shorter = std::min(string1._length, string2._length);
+  if (std::memcmp(p1, p2, shorter + 1) == 0) return True;
+  return std::strcmp(p1, p2) == 0;
 }
 Boolean operator==(const IString& string1, const char* string2) {
   return IString::compare(string1._data, string2) == IString::Equal;
