@@ -201,6 +201,13 @@ TEST(SearchPaths, ReplacementLimitsAroundBatches) {
          return t;
        }(),
        "ab"},
+      // A one-byte input with sparse occurrences: found in batches.
+      {[] {
+         std::string t;
+         while (t.size() < 3000) t += "the quick brown fox jumps over a dog ";
+         return t;
+       }(),
+       "q"},
   };
   const unsigned limits[] = {1,   2,   127, 128, 129, 255, 256,  257,
                              511, 512, 513, 767, 768, 769, 1500, 0xFFFFFFFFu};

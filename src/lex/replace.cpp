@@ -4,6 +4,7 @@
 
 #include "replace.hpp"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -16,35 +17,125 @@ namespace internal {
 
 namespace {
 
-// Occurrences a batch at a time, left to right without overlapping, never
-// more than a limit in all. The source alone decides how many to ask the
-// finder for: what the limit leaves, at most one batch.
+// Copies `n` bytes; short copies as two overlapping fixed-size moves, since
+// replacement makes many of them and a call to memcpy would cost more.
+inline void copyBytes(char* dest, const char* source, std::size_t n) {
+  if (n >= 8) {
+    if (n > 16) {
+      std::memcpy(dest, source, n);
+      return;
+    }
+    std::memcpy(dest, source, 8);
+    std::memcpy(dest + n - 8, source + n - 8, 8);
+  } else if (n >= 4) {
+    std::memcpy(dest, source, 4);
+    std::memcpy(dest + n - 4, source + n - 4, 4);
+  } else if (n >= 2) {
+    std::memcpy(dest, source, 2);
+    std::memcpy(dest + n - 2, source + n - 2, 2);
+  } else if (n == 1) {
+    *dest = *source;
+  }
+}
+
+// The occurrences that a replacement changes: left to right without
+// overlapping, never more than a limit. The counting pass (count) and the
+// building pass (forEach) both take them from here, and fetch alone decides
+// how many to ask the finder for at a time.
 class HitSource {
  public:
-  static constexpr std::size_t kBatch = 256;
-  struct Batch {
-    const char* hit[kBatch];
-  };
+  HitSource(const SubstringFinder& finder, const ChangeRequest& request,
+            const char* begin, const char* end)
+      : finder_(finder),
+        input_(request.input),
+        input_length_(request.input_length),
+        begin_(begin),
+        end_(end),
+        limit_(request.max_changes) {}
 
-  HitSource(const SubstringFinder& finder, const char* begin, const char* end,
-            std::uint64_t limit)
-      : finder_(finder), at_(begin), end_(end), left_(limit) {}
+  // The counting pass: the number of occurrences, at most the limit. The
+  // first batch found is kept for the building pass.
+  std::uint64_t count() {
+    if (input_length_ == 1) {
+      countBytes();
+    } else {
+      after_first_ = begin_;
+      first_count_ = fetch(after_first_, first_, limit_);
+      count_ = first_count_;
+      const char* at = after_first_;
+      Batch more;
+      for (std::size_t n; (n = fetch(at, more, limit_ - count_)) != 0;)
+        count_ += n;
+    }
+    return count_;
+  }
 
-  // Stores the next occurrences in `batch` and returns their number; 0 once
-  // there are no more or the limit is reached.
-  std::size_t next(Batch& batch) {
-    const std::size_t wanted = left_ < kBatch ? left_ : kBatch;
-    if (wanted == 0) return 0;
-    const std::size_t found = finder_.findAll(at_, end_, batch.hit, wanted);
-    left_ = found < wanted ? 0 : left_ - found;
-    return found;
+  // The building pass: passes each counted occurrence, in order, to
+  // `on_hit`. A one-byte input whose occurrences are dense is matched byte
+  // by byte; a batch of positions would cost more than the bytes.
+  template <typename OnHit>
+  void forEach(OnHit&& on_hit) const {
+    if (dense_) {
+      std::uint64_t left = count_;
+      for (const char* p = begin_; left != 0; ++p) {
+        if (*p == *input_) {
+          on_hit(p);
+          --left;
+        }
+      }
+      return;
+    }
+    for (std::size_t k = 0; k < first_count_; ++k) on_hit(first_[k]);
+    std::uint64_t left = count_ - first_count_;
+    const char* at = after_first_;
+    Batch batch;
+    for (std::size_t n; (n = fetch(at, batch, left)) != 0; left -= n)
+      for (std::size_t k = 0; k < n; ++k) on_hit(batch[k]);
   }
 
  private:
+  static constexpr std::size_t kBatch = 256;
+  using Batch = const char* [kBatch];
+  // One-byte occurrences counted a block at a time, so that a small limit
+  // does not count the whole text.
+  static constexpr std::size_t kCountBlock = 4096;
+  // One-byte occurrences at least one per this many bytes are dense.
+  static constexpr std::size_t kDenseSpacing = 16;
+
+  // The next occurrences from `at`, at most `left` and one batch; moves
+  // `at` past them.
+  std::size_t fetch(const char*& at, Batch& into, std::uint64_t left) const {
+    const std::size_t wanted =
+        left < kBatch ? static_cast<std::size_t>(left) : kBatch;
+    return wanted == 0 ? 0 : finder_.findAll(at, end_, into, wanted);
+  }
+
+  void countBytes() {
+    const char c = *input_;
+    std::uint64_t n = 0;
+    for (const char* block = begin_; block < end_ && n < limit_;
+         block += kCountBlock) {
+      const std::size_t size = std::min<std::size_t>(
+          kCountBlock, static_cast<std::size_t>(end_ - block));
+      for (std::size_t k = 0; k < size; ++k) n += block[k] == c;
+    }
+    count_ = n < limit_ ? n : limit_;
+    dense_ =
+        count_ * kDenseSpacing >= static_cast<std::uint64_t>(end_ - begin_);
+    after_first_ = begin_;
+  }
+
   const SubstringFinder& finder_;
-  const char* at_;      // where the search goes on
-  const char* end_;     // the searched text's end
-  std::uint64_t left_;  // occurrences still wanted
+  const char* input_;
+  std::size_t input_length_;
+  const char* begin_;
+  const char* end_;  // the searched text's end
+  std::uint64_t limit_;
+  std::uint64_t count_ = 0;
+  Batch first_;
+  std::size_t first_count_ = 0;
+  const char* after_first_ = nullptr;  // where the search after first_ goes on
+  bool dense_ = false;  // one-byte input, occurrences built byte by byte
 };
 
 // Writes the changed text: the bytes between occurrences, and the output
@@ -54,17 +145,13 @@ class Builder {
   Builder(char* dest, const char* source, const ChangeRequest& request)
       : dest_(dest), source_(source), request_(request) {}
 
-  void replace(const HitSource::Batch& batch, std::size_t count) {
-    for (std::size_t k = 0; k < count; ++k) {
-      const char* hit = batch.hit[k];
-      const std::size_t kept = static_cast<std::size_t>(hit - source_);
-      if (kept != 0) std::memcpy(dest_, source_, kept);
-      dest_ += kept;
-      if (request_.output_length != 0)
-        std::memcpy(dest_, request_.output, request_.output_length);
-      dest_ += request_.output_length;
-      source_ = hit + request_.input_length;
-    }
+  void operator()(const char* hit) {
+    const std::size_t kept = static_cast<std::size_t>(hit - source_);
+    copyBytes(dest_, source_, kept);
+    dest_ += kept;
+    copyBytes(dest_, request_.output, request_.output_length);
+    dest_ += request_.output_length;
+    source_ = hit + request_.input_length;
   }
 
   // The rest of the text up to `end`.
@@ -98,18 +185,10 @@ ChangedText changedText(const char* data, unsigned length,
     return ChangedText{nullptr, 0};
   const char* const start = data + (start_pos - 1);
   const SubstringFinder finder(request.input, request.input_length);
-  HitSource source(finder, start, searchedEnd(start, length - (start_pos - 1)),
-                   request.max_changes);
-
-  // Counting: the first batch is kept for building; the building pass
-  // takes the rest from a copy of the source as it stood after that batch.
-  HitSource::Batch first;
-  const std::size_t first_count = source.next(first);
-  if (first_count == 0) return ChangedText{nullptr, 0};
-  HitSource rest = source;
-  HitSource::Batch batch;
-  std::uint64_t count = first_count;
-  for (std::size_t n; (n = source.next(batch)) != 0;) count += n;
+  HitSource hits(finder, request, start,
+                 searchedEnd(start, length - (start_pos - 1)));
+  const std::uint64_t count = hits.count();
+  if (count == 0) return ChangedText{nullptr, 0};
 
   // Occurrences never overlap, so count * input_length <= length.
   const unsigned new_length =
@@ -121,8 +200,7 @@ ChangedText changedText(const char* data, unsigned length,
   // The request's strings may point into `data`, which lives until the new
   // text is complete.
   Builder builder(text + before, start, request);
-  builder.replace(first, first_count);
-  for (std::size_t n; (n = rest.next(batch)) != 0;) builder.replace(batch, n);
+  hits.forEach(builder);
   builder.finish(data + length + 1);  // with the terminator
   return ChangedText{text, new_length};
 }
