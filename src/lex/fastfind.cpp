@@ -24,7 +24,7 @@ constexpr std::size_t kBudgetFactor = 4;
 constexpr std::size_t kBudgetBase = 1024;
 // The rarest byte alone is scanned for while its candidates come no more
 // often than one per kCrowdCost alignments (after a start of kCrowdBase).
-constexpr std::size_t kCrowdCost = 32;
+constexpr std::size_t kCrowdCost = 512;
 constexpr std::size_t kCrowdBase = 4096;
 
 // Typical text and code, most frequent first; bytes not listed are rarer
@@ -352,8 +352,10 @@ SubstringFinder::SubstringFinder(const char* pattern, std::size_t length)
     if (kFrequency.value[bytes[k]] < kFrequency.value[bytes[rare_at_]])
       rare_at_ = k;
   // The second byte: the rarest of the other byte values, farthest from the
-  // first among equals; in a run of one byte value, the farthest offset.
-  other_at_ = rare_at_ == 0 ? length - 1 : 0;
+  // first among equals. In a run of one byte value, the next byte: two
+  // blanks in a row are rarer than two blanks with a letter between.
+  other_at_ =
+      rare_at_ + 1 < length ? rare_at_ + 1 : (length > 1 ? rare_at_ - 1 : 0);
   auto distance = [this](std::size_t k) {
     return k > rare_at_ ? k - rare_at_ : rare_at_ - k;
   };
