@@ -58,6 +58,9 @@ constexpr FrequencyTable makeFrequencyTable() {
 
 constexpr FrequencyTable kFrequency = makeFrequencyTable();
 constexpr unsigned kRareEnough = 255 - positionInList(kFirstRare) * 2;
+// Pairs of bytes at least this frequent (from 'd' up the list) come often
+// enough that a third byte pays for itself.
+constexpr unsigned kCommon = 255 - positionInList('d') * 2;
 static_assert(sizeof kByFrequency - 1 < 120, "the list fits the scale");
 
 // The pattern and the filter's choice of bytes, as the kernels see them.
@@ -66,7 +69,9 @@ struct Pattern {
   std::size_t length;
   std::size_t rare_at;
   std::size_t other_at;
+  std::size_t third_at;
   bool single;
+  bool triple;
 
   // Whether the pattern occurs at `at`. Short patterns are compared in
   // line: a call to memcmp would cost more.
@@ -368,6 +373,18 @@ SubstringFinder::SubstringFinder(const char* pattern, std::size_t length)
       other_at_ = k;
   }
   single_ = length == 1 || kFrequency.value[bytes[rare_at_]] <= kRareEnough;
+  // A third byte when the second is common, at another offset: the rarest
+  // of the rest, the farthest from the first among equals.
+  third_at_ = rare_at_;
+  for (std::size_t k = 0; k < length; ++k) {
+    if (k == rare_at_ || k == other_at_) continue;
+    if (third_at_ == rare_at_ ||
+        kFrequency.value[bytes[k]] < kFrequency.value[bytes[third_at_]] ||
+        (kFrequency.value[bytes[k]] == kFrequency.value[bytes[third_at_]] &&
+         distance(k) > distance(third_at_)))
+      third_at_ = k;
+  }
+  triple_ = length >= 3 && kFrequency.value[bytes[other_at_]] >= kCommon;
 }
 
 const char* SubstringFinder::find(const char* text,
@@ -376,7 +393,8 @@ const char* SubstringFinder::find(const char* text,
   if (length_ == 1)
     return static_cast<const char*>(
         std::memchr(text, pattern_[0], text_length));
-  const Pattern p{pattern_, length_, rare_at_, other_at_, single_};
+  const Pattern p{pattern_,  length_, rare_at_, other_at_,
+                  third_at_, single_, triple_};
   Window w{0, text_length - length_ + 1};
   FirstHit<false> first;
   search<false>(p, text, w, first);
@@ -388,7 +406,8 @@ const char* SubstringFinder::findLast(const char* text,
   if (text_length < length_) return nullptr;
   if (length_ == 1)
     return static_cast<const char*>(memrchr(text, pattern_[0], text_length));
-  const Pattern p{pattern_, length_, rare_at_, other_at_, single_};
+  const Pattern p{pattern_,  length_, rare_at_, other_at_,
+                  third_at_, single_, triple_};
   Window w{0, text_length - length_ + 1};
   FirstHit<true> last;
   search<true>(p, text, w, last);
@@ -403,7 +422,8 @@ std::size_t SubstringFinder::findAll(const char*& at, const char* end,
     at = end;
     return 0;
   }
-  const Pattern p{pattern_, length_, rare_at_, other_at_, single_};
+  const Pattern p{pattern_,  length_, rare_at_, other_at_,
+                  third_at_, single_, triple_};
   Window w{0, text_length - length_ + 1};
   AllHits all{at, length_, hits, max_hits, 0};
   search<false>(p, at, w, all);

@@ -47,18 +47,14 @@ class SubstringFinder {
   std::size_t findAll(const char*& at, const char* end, const char** hits,
                       std::size_t max_hits) const;
 
-  // The offsets of the bytes the filter looks for, and whether it starts
-  // with the rarest byte alone (for the tests).
-  std::size_t rareOffset() const { return rare_at_; }
-  std::size_t otherOffset() const { return other_at_; }
-  bool startsSingle() const { return single_; }
-
  private:
   const char* pattern_;
   std::size_t length_;
   std::size_t rare_at_;   // offset of the rarest byte
   std::size_t other_at_;  // offset of the second rarest, != rare_at_
+  std::size_t third_at_;  // offset of a third byte, for the filter of three
   bool single_;           // the rarest byte is rare enough on its own
+  bool triple_;           // the second byte is common: three are looked at
 };
 
 }  // namespace internal
