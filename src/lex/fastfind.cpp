@@ -234,6 +234,52 @@ class TwoWay {
   bool periodic_;       // the pattern repeats with period period_
 };
 
+// Texts up to this long are searched for the pattern's first and last
+// bytes, in one block where the processor allows: choosing rarer bytes
+// would cost more than it saves.
+constexpr std::size_t kShortText = 64;
+
+// The filter's bytes for a search of `text_length` bytes: the rarest byte of
+// the pattern by the frequency table, the second rarest at another offset,
+// and a third when the second is common.
+Pattern plan(const char* pattern, std::size_t length, std::size_t text_length) {
+  Pattern p{pattern, length, 0, length - 1, length / 2, false, false};
+  if (text_length <= kShortText) return p;
+  const unsigned char* bytes = reinterpret_cast<const unsigned char*>(pattern);
+  std::size_t rare_at = 0;
+  for (std::size_t k = 1; k < length; ++k)
+    if (kFrequency.value[bytes[k]] < kFrequency.value[bytes[rare_at]])
+      rare_at = k;
+  auto distance = [rare_at](std::size_t k) {
+    return k > rare_at ? k - rare_at : rare_at - k;
+  };
+  // Among equals, the farthest from the rarest byte. Preferred:
+  // another byte value; in a run of one byte value, the next byte (two
+  // blanks in a row are rarer than two blanks with a letter between).
+  auto rarer = [&](std::size_t k, std::size_t than) {
+    const unsigned f = kFrequency.value[bytes[k]];
+    const unsigned g = kFrequency.value[bytes[than]];
+    return f < g || (f == g && distance(k) > distance(than));
+  };
+  std::size_t other_at =
+      rare_at + 1 < length ? rare_at + 1 : (length > 1 ? rare_at - 1 : 0);
+  for (std::size_t k = 0; k < length; ++k) {
+    if (bytes[k] == bytes[rare_at]) continue;
+    if (bytes[other_at] == bytes[rare_at] || rarer(k, other_at)) other_at = k;
+  }
+  std::size_t third_at = rare_at;
+  for (std::size_t k = 0; k < length; ++k) {
+    if (k == rare_at || k == other_at) continue;
+    if (third_at == rare_at || rarer(k, third_at)) third_at = k;
+  }
+  p.rare_at = rare_at;
+  p.other_at = other_at;
+  p.third_at = third_at;
+  p.single = length == 1 || kFrequency.value[bytes[rare_at]] <= kRareEnough;
+  p.triple = length >= 3 && kFrequency.value[bytes[other_at]] >= kCommon;
+  return p;
+}
+
 // What a search does with each occurrence it confirms: on_hit(at) returns
 // the window's new edge, its low end going forward (at + 1 or more to go
 // on, kStop to stop) and its high end going backward (0 to stop).
@@ -289,6 +335,30 @@ using V = Avx512;
 }  // namespace avx512
 MORVEK_TARGET_END
 
+// A text of at most 64 bytes as one block, read with masked loads, which
+// neither read nor fault on bytes past its end: no set-up of a filter.
+MORVEK_TARGET_BEGIN("avx512bw")
+namespace avx512 {
+template <bool kBackward, typename OnHit>
+void oneBlock(const Pattern& p, const char* text, Window& w, OnHit& on_hit) {
+  const __mmask64 lanes = lowBits(w.hi);
+  const __m512i rare = _mm512_maskz_loadu_epi8(lanes, text + p.rare_at);
+  const __m512i other = _mm512_maskz_loadu_epi8(lanes, text + p.other_at);
+  Mask mask = _mm512_mask_cmpeq_epi8_mask(
+      _mm512_mask_cmpeq_epi8_mask(lanes, rare,
+                                  _mm512_set1_epi8(p.bytes[p.rare_at])),
+      other, _mm512_set1_epi8(p.bytes[p.other_at]));
+  while (w.lo < w.hi) {
+    mask &= lowBits(w.hi) & ~lowBits(w.lo);
+    if (mask == 0) return;
+    const unsigned at = kBackward ? highestBit(mask) : lowestBit(mask);
+    mask &= ~(Mask{1} << at);
+    if (p.matches(text + at)) (kBackward ? w.hi : w.lo) = on_hit(at);
+  }
+}
+}  // namespace avx512
+MORVEK_TARGET_END
+
 // __builtin_cpu_init must run first when this initialiser runs before
 // libgcc's own constructor.
 const bool has_avx2 = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
@@ -321,6 +391,8 @@ void search(const Pattern& p, const char* text, Window& w, OnHit& on_hit) {
   Budget budget;
   Outcome outcome;
 #if MORVEK_X86
+  if (has_avx512 && alignments + p.length - 1 <= 64)
+    return avx512::oneBlock<kBackward>(p, text, w, on_hit);
   if (has_avx512 && alignments >= 64)
     outcome = avx512::run<kBackward>(p, text, w, budget, on_hit);
   else if (has_avx2 && alignments >= 32)
@@ -350,51 +422,13 @@ void search(const Pattern& p, const char* text, Window& w, OnHit& on_hit) {
 
 unsigned byteFrequency(unsigned char c) { return kFrequency.value[c]; }
 
-SubstringFinder::SubstringFinder(const char* pattern, std::size_t length)
-    : pattern_(pattern), length_(length), rare_at_(0), other_at_(0) {
-  const unsigned char* bytes = reinterpret_cast<const unsigned char*>(pattern);
-  for (std::size_t k = 1; k < length; ++k)
-    if (kFrequency.value[bytes[k]] < kFrequency.value[bytes[rare_at_]])
-      rare_at_ = k;
-  // The second byte: the rarest of the other byte values, farthest from the
-  // first among equals. In a run of one byte value, the next byte: two
-  // blanks in a row are rarer than two blanks with a letter between.
-  other_at_ =
-      rare_at_ + 1 < length ? rare_at_ + 1 : (length > 1 ? rare_at_ - 1 : 0);
-  auto distance = [this](std::size_t k) {
-    return k > rare_at_ ? k - rare_at_ : rare_at_ - k;
-  };
-  for (std::size_t k = 0; k < length; ++k) {
-    if (bytes[k] == bytes[rare_at_]) continue;
-    const unsigned f = kFrequency.value[bytes[k]];
-    const unsigned g = kFrequency.value[bytes[other_at_]];
-    if (bytes[other_at_] == bytes[rare_at_] || f < g ||
-        (f == g && distance(k) > distance(other_at_)))
-      other_at_ = k;
-  }
-  single_ = length == 1 || kFrequency.value[bytes[rare_at_]] <= kRareEnough;
-  // A third byte when the second is common, at another offset: the rarest
-  // of the rest, the farthest from the first among equals.
-  third_at_ = rare_at_;
-  for (std::size_t k = 0; k < length; ++k) {
-    if (k == rare_at_ || k == other_at_) continue;
-    if (third_at_ == rare_at_ ||
-        kFrequency.value[bytes[k]] < kFrequency.value[bytes[third_at_]] ||
-        (kFrequency.value[bytes[k]] == kFrequency.value[bytes[third_at_]] &&
-         distance(k) > distance(third_at_)))
-      third_at_ = k;
-  }
-  triple_ = length >= 3 && kFrequency.value[bytes[other_at_]] >= kCommon;
-}
-
 const char* SubstringFinder::find(const char* text,
                                   std::size_t text_length) const {
   if (text_length < length_) return nullptr;
   if (length_ == 1)
     return static_cast<const char*>(
         std::memchr(text, pattern_[0], text_length));
-  const Pattern p{pattern_,  length_, rare_at_, other_at_,
-                  third_at_, single_, triple_};
+  const Pattern p = plan(pattern_, length_, text_length);
   Window w{0, text_length - length_ + 1};
   FirstHit<false> first;
   search<false>(p, text, w, first);
@@ -406,8 +440,7 @@ const char* SubstringFinder::findLast(const char* text,
   if (text_length < length_) return nullptr;
   if (length_ == 1)
     return static_cast<const char*>(memrchr(text, pattern_[0], text_length));
-  const Pattern p{pattern_,  length_, rare_at_, other_at_,
-                  third_at_, single_, triple_};
+  const Pattern p = plan(pattern_, length_, text_length);
   Window w{0, text_length - length_ + 1};
   FirstHit<true> last;
   search<true>(p, text, w, last);
@@ -422,8 +455,7 @@ std::size_t SubstringFinder::findAll(const char*& at, const char* end,
     at = end;
     return 0;
   }
-  const Pattern p{pattern_,  length_, rare_at_, other_at_,
-                  third_at_, single_, triple_};
+  const Pattern p = plan(pattern_, length_, text_length);
   Window w{0, text_length - length_ + 1};
   AllHits all{at, length_, hits, max_hits, 0};
   search<false>(p, at, w, all);

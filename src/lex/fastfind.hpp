@@ -31,7 +31,8 @@ class SubstringFinder {
  public:
   // Prepares to search for the `length` bytes at `pattern`; `length` >= 1.
   // The pattern must stay in place while the object is used.
-  SubstringFinder(const char* pattern, std::size_t length);
+  SubstringFinder(const char* pattern, std::size_t length)
+      : pattern_(pattern), length_(length) {}
 
   // The leftmost / rightmost occurrence lying wholly within
   // [text, text + text_length), or nullptr. Occurrences may overlap. Reads
@@ -50,11 +51,6 @@ class SubstringFinder {
  private:
   const char* pattern_;
   std::size_t length_;
-  std::size_t rare_at_;   // offset of the rarest byte
-  std::size_t other_at_;  // offset of the second rarest, != rare_at_
-  std::size_t third_at_;  // offset of a third byte, for the filter of three
-  bool single_;           // the rarest byte is rare enough on its own
-  bool triple_;           // the second byte is common: three are looked at
 };
 
 }  // namespace internal
