@@ -72,6 +72,7 @@ struct Pattern {
   std::size_t third_at;
   bool single;
   bool triple;
+  bool before_nul;  // only occurrences that start before the first NUL byte
 
   // Whether the pattern occurs at `at`. Short patterns are compared in
   // line: a call to memcmp would cost more.
@@ -243,7 +244,7 @@ constexpr std::size_t kShortText = 64;
 // the pattern by the frequency table, the second rarest at another offset,
 // and a third when the second is common.
 Pattern plan(const char* pattern, std::size_t length, std::size_t text_length) {
-  Pattern p{pattern, length, 0, length - 1, length / 2, false, false};
+  Pattern p{pattern, length, 0, length - 1, length / 2, false, false, false};
   if (text_length <= kShortText) return p;
   const unsigned char* bytes = reinterpret_cast<const unsigned char*>(pattern);
   std::size_t rare_at = 0;
@@ -348,6 +349,14 @@ void oneBlock(const Pattern& p, const char* text, Window& w, OnHit& on_hit) {
       _mm512_mask_cmpeq_epi8_mask(lanes, rare,
                                   _mm512_set1_epi8(p.bytes[p.rare_at])),
       other, _mm512_set1_epi8(p.bytes[p.other_at]));
+  if (p.before_nul) {
+    const __mmask64 bytes = lowBits(w.hi + p.length - 1);
+    const Mask nul =
+        _mm512_testn_epi8_mask(_mm512_maskz_loadu_epi8(bytes, text),
+                               _mm512_set1_epi8(-1)) &
+        bytes;
+    if (nul != 0) mask &= lowBits(lowestBit(nul));
+  }
   while (w.lo < w.hi) {
     mask &= lowBits(w.hi) & ~lowBits(w.lo);
     if (mask == 0) return;
@@ -355,6 +364,20 @@ void oneBlock(const Pattern& p, const char* text, Window& w, OnHit& on_hit) {
     mask &= ~(Mask{1} << at);
     if (p.matches(text + at)) (kBackward ? w.hi : w.lo) = on_hit(at);
   }
+}
+
+// The first occurrence in reading order that starts before the first NUL
+// byte of a text of `length` <= 64 bytes, or nullptr: the short path of
+// findBeforeNul and findLastBeforeNul, one call from the member.
+template <bool kBackward>
+const char* firstBeforeNul(const char* pattern, std::size_t pattern_length,
+                           const char* text, std::size_t length) {
+  const Pattern p{pattern, pattern_length, 0,     pattern_length - 1,
+                  0,       false,          false, true};
+  Window w{0, length - pattern_length + 1};
+  FirstHit<kBackward> first;
+  oneBlock<kBackward>(p, text, w, first);
+  return first.at == kStop ? nullptr : text + first.at;
 }
 }  // namespace avx512
 MORVEK_TARGET_END
@@ -445,6 +468,41 @@ const char* SubstringFinder::findLast(const char* text,
   FirstHit<true> last;
   search<true>(p, text, w, last);
   return last.at == kStop ? nullptr : text + last.at;
+}
+
+const char* SubstringFinder::findBeforeNul(const char* text,
+                                           std::size_t text_length) const {
+#if MORVEK_X86
+  if (has_avx512 && length_ >= 2 && text_length <= kShortText &&
+      text_length >= length_) {
+    return avx512::firstBeforeNul<false>(pattern_, length_, text, text_length);
+  }
+#endif
+  const char* hit = find(text, text_length);
+  if (hit == nullptr ||
+      std::memchr(text, '\0', static_cast<std::size_t>(hit - text)) != nullptr)
+    return nullptr;
+  return hit;
+}
+
+const char* SubstringFinder::findLastBeforeNul(const char* text,
+                                               std::size_t text_length) const {
+#if MORVEK_X86
+  if (has_avx512 && length_ >= 2 && text_length <= kShortText &&
+      text_length >= length_) {
+    return avx512::firstBeforeNul<true>(pattern_, length_, text, text_length);
+  }
+#endif
+  // The last occurrence is found first; only the bytes before its end need
+  // looking at for a NUL byte, and if there is one the search is repeated
+  // before it.
+  const char* hit = findLast(text, text_length);
+  if (hit == nullptr) return nullptr;
+  const void* nul = std::memchr(
+      text, '\0', static_cast<std::size_t>(hit - text) + length_ - 1);
+  if (nul == nullptr) return hit;
+  return findLast(
+      text, static_cast<std::size_t>(static_cast<const char*>(nul) - text));
 }
 
 std::size_t SubstringFinder::findAll(const char*& at, const char* end,

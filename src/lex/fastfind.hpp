@@ -40,6 +40,13 @@ class SubstringFinder {
   const char* find(const char* text, std::size_t text_length) const;
   const char* findLast(const char* text, std::size_t text_length) const;
 
+  // The leftmost / rightmost occurrence within [text, text + text_length)
+  // that starts before its first NUL byte, or nullptr. The pattern must hold
+  // no NUL byte, so such an occurrence lies wholly before it.
+  const char* findBeforeNul(const char* text, std::size_t text_length) const;
+  const char* findLastBeforeNul(const char* text,
+                                std::size_t text_length) const;
+
   // Stores in `hits` up to `max_hits` (>= 1) leftmost occurrences within
   // [at, end) that do not overlap (each search goes on after the previous
   // hit), moves `at` to where a further call goes on (after the last hit

@@ -388,13 +388,9 @@ unsigned IString::indexOf(const char* in_string, unsigned startPos) const {
     const void* nul = std::memchr(from, '\0', rest);
     return nul ? positionIn(_data, static_cast<const char*>(nul)) : _length + 1;
   }
-  // Occurrences count only before the first NUL byte from `from` on; the
-  // pattern holds none, so one that starts before it lies wholly before it.
-  const char* hit = SubstringFinder(in_string, n).find(from, rest);
-  if (hit == nullptr ||
-      std::memchr(from, '\0', static_cast<std::size_t>(hit - from)) != nullptr)
-    return 0;
-  return positionIn(_data, hit);
+  // Occurrences count only before the first NUL byte from `from` on.
+  const char* hit = SubstringFinder(in_string, n).findBeforeNul(from, rest);
+  return hit ? positionIn(_data, hit) : 0;
 }
 
 unsigned IString::lastIndexOf(char ch, unsigned endPos) const {
@@ -411,17 +407,9 @@ unsigned IString::lastIndexOf(const char* in_string, unsigned endPos) const {
   if (endPos > _length) endPos = _length;
   if (n == 0) return endPos + 1;
   if (endPos == 0) return 0;
-  // Occurrences count only before the first NUL byte of the text. The last
-  // occurrence up to endPos is found first; only the bytes before its end
-  // need checking for a NUL byte, and if there is one the search is repeated
-  // before it.
-  const SubstringFinder finder(in_string, n);
-  const char* hit = finder.findLast(_data, endPos);
-  if (hit == nullptr) return 0;
-  const void* nul = std::memchr(_data, '\0', positionIn(_data, hit) + n - 1);
-  if (nul != nullptr)
-    hit = finder.findLast(
-        _data, static_cast<std::size_t>(static_cast<const char*>(nul) - _data));
+  // Occurrences count only before the first NUL byte of the text.
+  const char* hit =
+      SubstringFinder(in_string, n).findLastBeforeNul(_data, endPos);
   return hit ? positionIn(_data, hit) : 0;
 }
 
