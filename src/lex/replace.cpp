@@ -70,27 +70,34 @@ class HitSource {
     return count_;
   }
 
-  // The building pass: passes each counted occurrence, in order, to
-  // `on_hit`. A one-byte input whose occurrences are dense is matched byte
-  // by byte; a batch of positions would cost more than the bytes.
-  template <typename OnHit>
-  void forEach(OnHit&& on_hit) const {
+  // The building pass: passes the counted occurrences, in order and a batch
+  // at a time, to on_hits(hits, n). A one-byte input whose occurrences are
+  // dense is matched byte by byte, without a search.
+  template <typename OnHits>
+  void forEach(OnHits&& on_hits) const {
+    std::uint64_t left = count_;
+    Batch batch;
     if (dense_) {
-      std::uint64_t left = count_;
-      for (const char* p = begin_; left != 0; ++p) {
-        if (*p == *input_) {
-          on_hit(p);
-          --left;
+      const char c = *input_;
+      for (const char* p = begin_; left != 0;) {
+        const std::size_t wanted = left < kBatch ? left : kBatch;
+        std::size_t n = 0;
+        // Without a branch: every position is written, the count moves on
+        // only at a hit.
+        for (; n < wanted; ++p) {
+          batch[n] = p;
+          n += *p == c;
         }
+        on_hits(batch, n);
+        left -= n;
       }
       return;
     }
-    for (std::size_t k = 0; k < first_count_; ++k) on_hit(first_[k]);
-    std::uint64_t left = count_ - first_count_;
+    on_hits(first_, first_count_);
+    left -= first_count_;
     const char* at = after_first_;
-    Batch batch;
     for (std::size_t n; (n = fetch(at, batch, left)) != 0; left -= n)
-      for (std::size_t k = 0; k < n; ++k) on_hit(batch[k]);
+      on_hits(batch, n);
   }
 
  private:
@@ -143,15 +150,32 @@ class HitSource {
 class Builder {
  public:
   Builder(char* dest, const char* source, const ChangeRequest& request)
-      : dest_(dest), source_(source), request_(request) {}
+      : dest_(dest),
+        source_(source),
+        output_(request.output),
+        output_length_(request.output_length),
+        input_length_(request.input_length) {}
 
-  void operator()(const char* hit) {
-    const std::size_t kept = static_cast<std::size_t>(hit - source_);
-    copyBytes(dest_, source_, kept);
-    dest_ += kept;
-    copyBytes(dest_, request_.output, request_.output_length);
-    dest_ += request_.output_length;
-    source_ = hit + request_.input_length;
+  // Works on local copies: the bytes written might alias the members.
+  void operator()(const char* const* hits, std::size_t count) {
+    char* dest = dest_;
+    const char* source = source_;
+    const char* const output = output_;
+    const std::size_t output_length = output_length_;
+    const std::size_t input_length = input_length_;
+    for (std::size_t k = 0; k < count; ++k) {
+      const std::size_t kept = static_cast<std::size_t>(hits[k] - source);
+      copyBytes(dest, source, kept);
+      dest += kept;
+      if (output_length == 1)
+        *dest = *output;
+      else
+        copyBytes(dest, output, output_length);
+      dest += output_length;
+      source = hits[k] + input_length;
+    }
+    dest_ = dest;
+    source_ = source;
   }
 
   // The rest of the text up to `end`.
@@ -162,7 +186,9 @@ class Builder {
  private:
   char* dest_;
   const char* source_;
-  const ChangeRequest& request_;
+  const char* output_;
+  std::size_t output_length_;
+  std::size_t input_length_;
 };
 
 // The first NUL byte at or after `text`, or `text` + `length`: where the
