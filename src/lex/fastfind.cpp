@@ -1,8 +1,9 @@
 // fastfind.cpp: SubstringFinder. The candidate filter is written once
 // (fastfind_scan.inc) and compiled here for each byte vector width; the
-// widest one the processor has and the text fills is chosen per call.
-// Shorter texts are looked at alignment by alignment, and the two-way
-// matcher takes over when comparisons run over budget.
+// widest one the processor has and the text fills is chosen per call. A
+// text of up to 64 bytes is one masked block where AVX-512 is present, a
+// text shorter than eight bytes is looked at alignment by alignment, and
+// the two-way matcher takes over when comparisons run over budget.
 
 #include "fastfind.hpp"
 
@@ -442,8 +443,6 @@ void search(const Pattern& p, const char* text, Window& w, OnHit& on_hit) {
 }
 
 }  // namespace
-
-unsigned byteFrequency(unsigned char c) { return kFrequency.value[c]; }
 
 const char* SubstringFinder::find(const char* text,
                                   std::size_t text_length) const {

@@ -7,8 +7,11 @@
 // is rare enough it alone is scanned for, a vector at a time, and each
 // alignment holding it is compared in full; otherwise alignments holding
 // both the rarest and the second rarest byte at their offsets are the
-// candidates. When single-byte candidates turn out frequent the search goes
-// on with the pair; when compared candidates keep failing after long
+// candidates, and a third byte joins them when the second is common (runs
+// of one byte, phrases of common letters). Texts of up to 64 bytes are
+// searched for the first and last bytes without choosing. When
+// single-byte candidates turn out frequent the search goes on with the
+// pair; when compared candidates keep failing after long
 // partial matches (a text of 'a' searched for a...ab...a, say), the time
 // spent comparing is held to a budget proportional to the bytes already
 // passed, and once it is spent the search goes on with the two-way string
@@ -22,10 +25,6 @@
 
 namespace morvek {
 namespace internal {
-
-// How often byte `c` occurs in typical text and code, from 0 (almost never)
-// to 255 (the most frequent); the same on every platform.
-unsigned byteFrequency(unsigned char c);
 
 class SubstringFinder {
  public:
