@@ -1,14 +1,19 @@
 #!/usr/bin/env bash
-# Installs the build in $1 into a temporary prefix and builds and runs the
-# consumer programs against it: the C++ program once through the CMake
-# package and once through pkg-config, and the C program that uses only
-# lexcext.h through pkg-config.
+# Checks that other projects can use morvek:
+# - installed from the build in $1 into a temporary prefix, the C++ program
+#   builds and runs once through the CMake package and once through
+#   pkg-config, and so does the C program that uses only lexcext.h;
+# - built inside another project (examples/embed), once with
+#   add_subdirectory from this source tree and once with FetchContent from an
+#   archive of it, the project gets morvek::morvek, builds none of morvek's
+#   tests, examples, benchmarks or fuzzers, and its program runs.
 set -euo pipefail
 build=$1
 root=$(pwd)
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 prefix=$scratch/prefix
+multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || gcc -print-multiarch)
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
@@ -19,7 +24,7 @@ cmake --build "$scratch/cmake" >/dev/null
 "$scratch/cmake/consumer"
 
 echo "-- consumer through pkg-config"
-export PKG_CONFIG_PATH="$prefix/lib/pkgconfig:$prefix/lib/x86_64-linux-gnu/pkgconfig"
+export PKG_CONFIG_PATH="$prefix/lib/pkgconfig:$prefix/lib/$multiarch/pkgconfig"
 # shellcheck disable=SC2046
 c++ -std=c++11 -Wall -Wextra -Werror "$root/examples/consumer/main.cpp" \
   $(pkg-config --cflags --libs morvek) -o "$scratch/consumer-pc"
@@ -30,3 +35,29 @@ echo "-- C consumer of lexcext.h through pkg-config"
 cc -std=c99 -Wall -Wextra -Werror "$root/examples/consumer/helpers.c" \
   $(pkg-config --cflags --libs morvek) -o "$scratch/helpers-c"
 "$scratch/helpers-c"
+
+# Configures and builds examples/embed in $1 with the further options given,
+# checks which targets it has, and runs its program.
+embedded() {
+  local dir=$1
+  shift
+  cmake -S "$root/examples/embed" -B "$dir" -G Ninja \
+    -DCMAKE_COMPILE_WARNING_AS_ERROR=ON "$@" >/dev/null
+  cmake --build "$dir" >/dev/null
+  local targets
+  targets=$(ninja -C "$dir" -t targets all | sed 's/:.*//')
+  grep -qx 'morvek/morvek.so\|_deps/morvek-build/morvek.so' <<<"$targets" ||
+    { echo "morvek.so is not built"; exit 1; }
+  if grep -E 'morvek_(tests|large_tests|alloc_failure_tests|interpose_tests|usability|lexcext_c|tour|bench|memory)|_fuzz$' <<<"$targets"; then
+    echo "the embedding build has morvek's own programs (above)"
+    exit 1
+  fi
+  "$dir/consumer"
+}
+
+echo "-- consumer building morvek with add_subdirectory"
+embedded "$scratch/subdir" -DMORVEK_SOURCE_DIR="$root"
+
+echo "-- consumer building morvek with FetchContent"
+tar -C "$root" --exclude=./build --exclude=./.git -czf "$scratch/morvek.tar.gz" .
+embedded "$scratch/fetch" -DMORVEK_ARCHIVE="$scratch/morvek.tar.gz"

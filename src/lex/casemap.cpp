@@ -6,8 +6,9 @@
 // a call per byte); elsewhere every byte goes through toupper / tolower.
 // When the table maps 0..127 exactly as ASCII does (true in the C locale and
 // most others, false in e.g. Turkish locales, where 'i' is not mapped to
-// 'I'), blocks of sixteen 7-bit bytes are converted with vector arithmetic;
-// any block holding a byte of 0x80 or above goes through the table.
+// 'I'), blocks of sixteen 7-bit bytes are converted with vector arithmetic
+// (SSE2 on x86, NEON on ARM64); any block holding a byte of 0x80 or above
+// goes through the table, as does everything in a build without either.
 
 #include "casemap.hpp"
 #include "simd.hpp"
@@ -18,6 +19,8 @@
 
 #if MORVEK_SSE2
 #include <emmintrin.h>
+#elif MORVEK_NEON
+#include <arm_neon.h>
 #endif
 
 namespace morvek {
@@ -47,6 +50,7 @@ constexpr AsciiTable kAsciiUpper = asciiTable(true);
 constexpr AsciiTable kAsciiLower = asciiTable(false);
 
 #if MORVEK_SSE2
+#define MORVEK_CASEMAP_VECTOR 1
 // Converts the 7-bit bytes in [first, last] of `v` by flipping bit 0x20;
 // `v` holds no byte of 0x80 or above, so signed comparisons are exact.
 inline __m128i flipRange(__m128i v, char first, char last) {
@@ -54,6 +58,27 @@ inline __m128i flipRange(__m128i v, char first, char last) {
       _mm_and_si128(_mm_cmpgt_epi8(v, _mm_set1_epi8(first - 1)),
                     _mm_cmplt_epi8(v, _mm_set1_epi8(last + 1)));
   return _mm_xor_si128(v, _mm_and_si128(in_range, _mm_set1_epi8(0x20)));
+}
+
+// Converts the sixteen bytes at `p` in place and returns true when none is
+// 0x80 or above; otherwise leaves them alone and returns false.
+inline bool flipBlock(unsigned char* p, char first, char last) {
+  const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+  if (_mm_movemask_epi8(v) != 0) return false;
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(p), flipRange(v, first, last));
+  return true;
+}
+#elif MORVEK_NEON
+#define MORVEK_CASEMAP_VECTOR 1
+// As above, with unsigned byte comparisons.
+inline bool flipBlock(unsigned char* p, char first, char last) {
+  const uint8x16_t v = vld1q_u8(p);
+  if (vmaxvq_u8(v) >= 0x80) return false;
+  const uint8x16_t in_range =
+      vandq_u8(vcgeq_u8(v, vdupq_n_u8(static_cast<std::uint8_t>(first))),
+               vcleq_u8(v, vdupq_n_u8(static_cast<std::uint8_t>(last))));
+  vst1q_u8(p, veorq_u8(v, vandq_u8(in_range, vdupq_n_u8(0x20))));
+  return true;
 }
 #endif
 
@@ -64,14 +89,10 @@ template <typename Table>
 void convert(unsigned char* p, std::size_t length, const Table& table,
              bool ascii_plain, char first, char last) {
   std::size_t i = 0;
-#if MORVEK_SSE2
+#if MORVEK_CASEMAP_VECTOR
   if (ascii_plain) {
     for (; i + 16 <= length; i += 16) {
-      __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
-      if (_mm_movemask_epi8(v) == 0) {
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(p + i),
-                         flipRange(v, first, last));
-      } else {
+      if (!flipBlock(p + i, first, last)) {
         for (std::size_t k = i; k < i + 16; ++k)
           p[k] = static_cast<unsigned char>(table[p[k]]);
       }

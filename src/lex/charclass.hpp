@@ -1,9 +1,11 @@
-// charclass.hpp: whether a run of bytes lies wholly within one of the digit
-// classes (internal, not installed).
+// charclass.hpp: the character classes of the kernels: the digit classes,
+// checked a run of bytes at a time, and white space (internal, not
+// installed).
 
 #ifndef MORVEK_CHARCLASS_HPP_
 #define MORVEK_CHARCLASS_HPP_
 
+#include <cctype>
 #include <cstddef>
 
 namespace morvek {
@@ -15,6 +17,17 @@ namespace internal {
 bool allBinaryDigits(const char* p, std::size_t length);
 bool allDecimalDigits(const char* p, std::size_t length);
 bool allHexDigits(const char* p, std::size_t length);
+
+// The isspace class of the current locale (never NUL). With glibc the
+// locale's class table is read directly, as the C macro does, without a
+// call per byte.
+inline bool isWhiteSpace(char c) {
+#if defined(__GLIBC__)
+  return ((*__ctype_b_loc())[static_cast<unsigned char>(c)] & _ISspace) != 0;
+#else
+  return std::isspace(static_cast<unsigned char>(c)) != 0;
+#endif
+}
 
 }  // namespace internal
 }  // namespace morvek

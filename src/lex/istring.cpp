@@ -3,8 +3,6 @@
 #include "istring.hpp"
 
 #include <algorithm>
-#include <cctype>
-#include <charconv>
 #include <cstdlib>
 #include <cstring>
 #include <istream>
@@ -14,10 +12,10 @@
 #include <utility>
 
 #include "byteset.hpp"
+#include "casemap.hpp"
 #include "charclass.hpp"
 #include "fastfind.hpp"
-#include "hexpairs.hpp"
-#include "lexcext.h"
+#include "radix.hpp"
 #include "replace.hpp"
 #include "textsize.hpp"
 #include "wordsplit.hpp"
@@ -26,40 +24,43 @@ using morvek::internal::allBinaryDigits;
 using morvek::internal::allDecimalDigits;
 using morvek::internal::allHexDigits;
 using morvek::internal::ByteSet;
-using morvek::internal::bytesToHexPairs;
 using morvek::internal::ChangedText;
 using morvek::internal::changedText;
 using morvek::internal::checkedLength;
-using morvek::internal::countWords;
-using morvek::internal::hexPairsToBytes;
+using morvek::internal::convert;
+using morvek::internal::copyOf;
+using morvek::internal::decimalText;
+using morvek::internal::isWhiteSpace;
+using morvek::internal::lowerInPlace;
 using morvek::internal::newBuffer;
+using morvek::internal::OwnedText;
+using morvek::internal::Radix;
 using morvek::internal::SubstringFinder;
+using morvek::internal::textEnd;
 using morvek::internal::textLength;
-using morvek::internal::WordScanner;
+using morvek::internal::upperInPlace;
 using morvek::internal::WordSpan;
-using morvek::internal::wordStart;
+using morvek::internal::WordWalker;
 
 namespace {
 
-// A new buffer holding `length` bytes of `p` and a terminator.
-char* copyOf(const char* p, unsigned length) {
-  char* buffer = newBuffer(length);
-  if (length != 0) std::memcpy(buffer, p, length);
-  buffer[length] = '\0';
-  return buffer;
+// Sets `length` and `buffer`, which may be a string's own fields, to a text
+// that is already complete, so a failed allocation changes nothing.
+void takeOver(OwnedText text, unsigned& length, char*& buffer) {
+  length = text.length;
+  buffer = text.data;
 }
 
-template <typename T>
-void formatDecimal(T x, unsigned& length, char*& buffer) {
-  char temp_buffer[50];
-  const std::to_chars_result r =
-      std::to_chars(temp_buffer, temp_buffer + sizeof temp_buffer, x);
-  const unsigned text_length = static_cast<unsigned>(r.ptr - temp_buffer);
-  // Both references may be the caller's own fields: install them only once
-  // the new buffer exists, so a failed allocation changes nothing.
-  char* new_buffer = copyOf(temp_buffer, text_length);
-  length = text_length;
-  buffer = new_buffer;
+// A new buffer of `length` characters and a terminator: the `count` bytes at
+// `p` placed at `offset`, every other character `pad`.
+char* padded(const char* p, unsigned count, unsigned length, unsigned offset,
+             char pad) {
+  char* buffer = newBuffer(length);
+  std::memset(buffer, pad, offset);
+  if (count != 0) std::memcpy(buffer + offset, p, count);
+  std::memset(buffer + offset + count, pad, length - offset - count);
+  buffer[length] = '\0';
+  return buffer;
 }
 
 }  // namespace
@@ -109,34 +110,21 @@ IString::IString(char ch) : _data(newBuffer(1)), _length(1) {
 
 IString::IString(unsigned char ch) : IString(static_cast<char>(ch)) {}
 
-IString::IString(double data) : _data(nullptr), _length(0) {
-  char temp_buffer[64];
-  const std::to_chars_result r =
-      std::to_chars(temp_buffer, temp_buffer + sizeof temp_buffer, data);
-  _length = static_cast<unsigned>(r.ptr - temp_buffer);
-  _data = copyOf(temp_buffer, _length);
-}
+IString::IString(double data) { takeOver(decimalText(data), _length, _data); }
 
 IString::IString(const void* pBuffer, unsigned lenBuffer, char padCharacter)
-    : _data(newBuffer(lenBuffer)), _length(lenBuffer) {
+    : _data(nullptr), _length(lenBuffer) {
   const char* source = static_cast<const char*>(pBuffer);
-  const std::size_t source_length =
-      source == nullptr ? 0 : strnlen(source, lenBuffer);
-  if (source_length != 0) std::memcpy(_data, source, source_length);
-  std::memset(_data + source_length, padCharacter, lenBuffer - source_length);
-  _data[lenBuffer] = '\0';
+  const std::size_t count = source ? textEnd(source, lenBuffer) : 0;
+  _data =
+      padded(source, static_cast<unsigned>(count), lenBuffer, 0, padCharacter);
 }
 
 IString::~IString() { delete[] _data; }
 
 IString& IString::operator=(const IString& aString) {
   if (this == &aString) return *this;
-  char* new_data =
-      aString._data ? copyOf(aString._data, aString._length) : nullptr;
-  delete[] _data;
-  _data = new_data;
-  _length = aString._length;
-  return *this;
+  return *this = IString(aString);
 }
 
 IString::IString(IString&& aString) noexcept
@@ -172,25 +160,25 @@ std::size_t std::hash<IString>::operator()(
   const char* text = aString;
   if (text == nullptr) return std::hash<std::string_view>()(std::string_view());
   return std::hash<std::string_view>()(
-      std::string_view(text, strnlen(text, aString.length())));
+      std::string_view(text, textEnd(text, aString.length())));
 }
 
 void IString::create_numeric_string(int x, unsigned& length, char*& buffer) {
-  formatDecimal(x, length, buffer);
+  takeOver(decimalText(x), length, buffer);
 }
 
 void IString::create_numeric_string(unsigned x, unsigned& length,
                                     char*& buffer) {
-  formatDecimal(x, length, buffer);
+  takeOver(decimalText(x), length, buffer);
 }
 
 void IString::create_numeric_string(long x, unsigned& length, char*& buffer) {
-  formatDecimal(x, length, buffer);
+  takeOver(decimalText(x), length, buffer);
 }
 
 void IString::create_numeric_string(unsigned long x, unsigned& length,
                                     char*& buffer) {
-  formatDecimal(x, length, buffer);
+  takeOver(decimalText(x), length, buffer);
 }
 
 // ===========================================================================
@@ -280,15 +268,9 @@ IString IString::add(const char* s1, unsigned slen1, const char* s2,
 
 IString& IString::append(unsigned slen, const char* pString) {
   if (pString == nullptr) return *this;
-  const unsigned new_length = checkedLength(std::uint64_t{_length} + slen);
-  char* buffer = newBuffer(new_length);
-  if (_length != 0) std::memcpy(buffer, _data, _length);
-  if (slen != 0) std::memcpy(buffer + _length, pString, slen);
-  buffer[new_length] = '\0';
-  delete[] _data;
-  _data = buffer;
-  _length = new_length;
-  return *this;
+  // pString may lie in this string's buffer, which lives until the sum is
+  // complete.
+  return *this = add(_data, _length, pString, slen);
 }
 
 IString operator+(const IString& aString, const IString& bString) {
@@ -320,8 +302,8 @@ std::ostream& operator<<(std::ostream& aStream, const IString& aString) {
 }
 
 IString IString::lineFrom(std::istream& aStream, char delim) {
-  // A buffer per call rather than one shared by all callers: the result is
-  // the same, and calls on different threads cannot overwrite each other.
+  // Each call has its own buffer, so calls on different threads cannot
+  // overwrite each other.
   char buffer[1024];
   buffer[0] = '\0';
   aStream.getline(buffer, sizeof buffer, delim);
@@ -383,11 +365,8 @@ unsigned IString::indexOf(const char* in_string, unsigned startPos) const {
   if (_length == 0 || startPos > _length + 1) return 0;
   const char* from = _data + startPos - 1;
   const std::size_t rest = _length - startPos + 1;
-  if (n == 0) {
-    // The empty text is found where the scan stops: at the first NUL byte.
-    const void* nul = std::memchr(from, '\0', rest);
-    return nul ? positionIn(_data, static_cast<const char*>(nul)) : _length + 1;
-  }
+  // The empty text is found where the scan stops: at the first NUL byte.
+  if (n == 0) return positionIn(_data, from + textEnd(from, rest));
   // Occurrences count only before the first NUL byte from `from` on.
   const char* hit = SubstringFinder(in_string, n).findBeforeNul(from, rest);
   return hit ? positionIn(_data, hit) : 0;
@@ -453,25 +432,15 @@ IString IString::subString(unsigned startPos, unsigned length,
                            char padCharacter) const {
   if (startPos == 0) startPos = 1;
   if (startPos > _length) return IString();
-  char* buffer = newBuffer(length);
   const unsigned copied = std::min(length, _length - startPos + 1);
-  std::memcpy(buffer, _data + startPos - 1, copied);
-  std::memset(buffer + copied, padCharacter, length - copied);
-  buffer[length] = '\0';
-  return IString(length, buffer);
+  return IString(length,
+                 padded(_data + startPos - 1, copied, length, 0, padCharacter));
 }
 
 char& IString::operator[](unsigned index) {
   if (index == 0) index = 1;
-  if (index > _length) {
-    char* buffer = newBuffer(index);
-    if (_length != 0) std::memcpy(buffer, _data, _length);
-    std::memset(buffer + _length, ' ', index - _length);
-    buffer[index] = '\0';
-    delete[] _data;
-    _data = buffer;
-    _length = index;
-  }
+  if (index > _length)
+    *this = IString(index, padded(_data, _length, index, 0, ' '));
   return _data[index - 1];
 }
 
@@ -484,11 +453,7 @@ const char& IString::operator[](unsigned index) const {
 IString& IString::remove(unsigned startPos) {
   if (startPos == 0) startPos = 1;
   if (startPos > _length) return *this;
-  char* buffer = copyOf(_data, startPos - 1);
-  delete[] _data;
-  _data = buffer;
-  _length = startPos - 1;
-  return *this;
+  return *this = IString(startPos - 1, copyOf(_data, startPos - 1));
 }
 
 IString& IString::remove(unsigned startPos, unsigned numChars) {
@@ -502,35 +467,19 @@ IString& IString::remove(unsigned startPos, unsigned numChars) {
   std::memcpy(buffer + startPos - 1, _data + startPos - 1 + numChars,
               rest - numChars);
   buffer[new_length] = '\0';
-  delete[] _data;
-  _data = buffer;
-  _length = new_length;
-  return *this;
+  return *this = IString(new_length, buffer);
 }
 
 IString& IString::leftJustify(unsigned newLength, char padCharacter) {
   if (_length >= newLength) return *this;
-  char* buffer = newBuffer(newLength);
-  if (_length != 0) std::memcpy(buffer, _data, _length);
-  std::memset(buffer + _length, padCharacter, newLength - _length);
-  buffer[newLength] = '\0';
-  delete[] _data;
-  _data = buffer;
-  _length = newLength;
-  return *this;
+  return *this = IString(newLength,
+                         padded(_data, _length, newLength, 0, padCharacter));
 }
 
 IString& IString::rightJustify(unsigned newLength, char padCharacter) {
   if (_length >= newLength) return *this;
-  char* buffer = newBuffer(newLength);
-  const unsigned pad = newLength - _length;
-  std::memset(buffer, padCharacter, pad);
-  if (_length != 0) std::memcpy(buffer + pad, _data, _length);
-  buffer[newLength] = '\0';
-  delete[] _data;
-  _data = buffer;
-  _length = newLength;
-  return *this;
+  return *this = IString(newLength, padded(_data, _length, newLength,
+                                           newLength - _length, padCharacter));
 }
 
 IString& IString::overlayWith(const IString& aString, unsigned index,
@@ -597,38 +546,38 @@ void stripEnds(char*& data, unsigned& length, bool leading, bool trailing,
   }
 }
 
-// The isspace class of the current locale. With glibc the locale's class
-// table is read directly, as the C macro does, without a call per byte.
-inline bool isWhiteSpace(char c) {
-#if defined(__GLIBC__)
-  return ((*__ctype_b_loc())[static_cast<unsigned char>(c)] & _ISspace) != 0;
-#else
-  return std::isspace(static_cast<unsigned char>(c)) != 0;
-#endif
+// The copy of `aString` without the white space at the chosen ends, in one
+// buffer of exactly the kept length; the null string stays null.
+IString withoutBlanks(const IString& aString, bool leading, bool trailing) {
+  const char* data = aString;
+  if (data == nullptr) return aString;
+  unsigned start, end;
+  keptRange(data, aString.length(), leading, trailing, isWhiteSpace, start,
+            end);
+  return aString.subString(start + 1, end - start, ' ');
 }
 
 }  // namespace
 
+// Case changes stop at the first NUL byte, as strupr and strlwr do.
 IString& IString::upperCase() {
-  if (_data != nullptr) strupr(_data);
+  upperInPlace(_data, textEnd(_data, _length));
+  return *this;
+}
+
+IString& IString::lowerCase() {
+  lowerInPlace(_data, textEnd(_data, _length));
   return *this;
 }
 
 IString IString::upperCase(const IString& aString) {
   IString result(aString);
-  result.upperCase();
-  return result;
-}
-
-IString& IString::lowerCase() {
-  if (_data != nullptr) strlwr(_data);
-  return *this;
+  return std::move(result.upperCase());
 }
 
 IString IString::lowerCase(const IString& aString) {
   IString result(aString);
-  result.lowerCase();
-  return result;
+  return std::move(result.lowerCase());
 }
 
 IString& IString::strip() { return stripWhitespace(Both); }
@@ -640,14 +589,8 @@ IString& IString::strip(char aCharacter) {
 
 IString& IString::strip(const char* p) { return strip(p, Both); }
 
-// The static forms build the stripped copy straight from the argument: one
-// buffer of exactly the kept length.
 IString IString::stripBlanks(const IString& aString) {
-  if (aString._data == nullptr) return IString(aString);
-  unsigned start, end;
-  keptRange(aString._data, aString._length, true, true, isWhiteSpace, start,
-            end);
-  return IString(end - start, copyOf(aString._data + start, end - start));
+  return withoutBlanks(aString, true, true);
 }
 
 IString& IString::stripLeading() { return stripWhitespace(Leading); }
@@ -655,11 +598,7 @@ IString& IString::stripLeading() { return stripWhitespace(Leading); }
 IString& IString::stripLeading(const char* p) { return strip(p, Leading); }
 
 IString IString::stripLeadingBlanks(const IString& aString) {
-  if (aString._data == nullptr) return IString(aString);
-  unsigned start, end;
-  keptRange(aString._data, aString._length, true, false, isWhiteSpace, start,
-            end);
-  return IString(end - start, copyOf(aString._data + start, end - start));
+  return withoutBlanks(aString, true, false);
 }
 
 IString& IString::stripTrailing() { return stripWhitespace(Trailing); }
@@ -667,11 +606,7 @@ IString& IString::stripTrailing() { return stripWhitespace(Trailing); }
 IString& IString::stripTrailing(const char* p) { return strip(p, Trailing); }
 
 IString IString::stripTrailingBlanks(const IString& aString) {
-  if (aString._data == nullptr) return IString(aString);
-  unsigned start, end;
-  keptRange(aString._data, aString._length, false, true, isWhiteSpace, start,
-            end);
-  return IString(end - start, copyOf(aString._data + start, end - start));
+  return withoutBlanks(aString, false, true);
 }
 
 IString& IString::strip(const char* p, StripMode mode) {
@@ -783,26 +718,16 @@ IString& IString::translate(const char* pInputChars, unsigned inputLen,
 
 namespace {
 
-// The span of word `wordNumber` (from 1) of the `length` bytes at `text`,
-// with `scanner` left just after it; false when there is no such word.
-bool findWord(const char* text, unsigned length, unsigned wordNumber,
-              WordScanner& scanner, WordSpan& span) {
-  if (wordNumber == 0 || text == nullptr) return false;
-  const void* nul = std::memchr(text, '\0', length);
-  const char* start = wordStart(
-      text, nul ? static_cast<const char*>(nul) - text : std::size_t{length},
-      wordNumber);
-  if (start == nullptr) return false;
-  scanner = WordScanner(start);
-  return scanner.next(span);
+// A walker over the words of `data`, the text before its first NUL byte.
+WordWalker wordsOf(const char* data, unsigned length) {
+  return WordWalker(data, textEnd(data, length));
 }
 
 }  // namespace
 
 IString IString::word(unsigned wordNumber) const {
-  WordScanner scanner(nullptr);
   WordSpan span;
-  if (!findWord(_data, _length, wordNumber, scanner, span)) return IString();
+  if (!wordsOf(_data, _length).find(wordNumber, span)) return IString();
   const unsigned length = static_cast<unsigned>(span.end - span.begin);
   return IString(length, copyOf(span.begin, length));
 }
@@ -813,370 +738,70 @@ IString IString::words(unsigned firstNumber) const {
 }
 
 IString IString::words(unsigned firstNumber, unsigned numWords) const {
-  WordScanner scanner(nullptr);
+  WordWalker walker = wordsOf(_data, _length);
   WordSpan span;
-  if (numWords == 0 || !findWord(_data, _length, firstNumber, scanner, span))
-    return IString();
+  if (numWords == 0 || !walker.find(firstNumber, span)) return IString();
   const char* const begin = span.begin;
   const char* end = span.end;
-  for (unsigned more = numWords - 1; more != 0 && scanner.next(span); --more)
+  for (unsigned more = numWords - 1; more != 0 && walker.next(span); --more)
     end = span.end;
   const unsigned length = static_cast<unsigned>(end - begin);
   return IString(length, copyOf(begin, length));
 }
 
 unsigned IString::indexOfWord(unsigned wordNumber) const {
-  WordScanner scanner(nullptr);
   WordSpan span;
-  if (!findWord(_data, _length, wordNumber, scanner, span)) return 0;
+  if (!wordsOf(_data, _length).find(wordNumber, span)) return 0;
   return static_cast<unsigned>(span.begin - _data) + 1;
 }
 
 unsigned IString::lengthOfWord(unsigned wordNumber) const {
-  WordScanner scanner(nullptr);
   WordSpan span;
-  if (!findWord(_data, _length, wordNumber, scanner, span)) return 0;
+  if (!wordsOf(_data, _length).find(wordNumber, span)) return 0;
   return static_cast<unsigned>(span.end - span.begin);
 }
 
-unsigned IString::numWords() const {
-  if (_data == nullptr) return 0;
-  const void* nul = std::memchr(_data, '\0', _length);
-  return countWords(_data, nul ? static_cast<const char*>(nul) - _data
-                               : std::size_t{_length});
-}
+unsigned IString::numWords() const { return wordsOf(_data, _length).count(); }
 
 // ===========================================================================
 // Radix conversions
 // ===========================================================================
 
-namespace {
+// Each static form takes over the buffer that its radix kernel builds from
+// the argument (a null buffer is the null string); each mutating form is
+// that result moved in, so the object changes only once the result is
+// complete and a failed allocation leaves the old value.
+#define MORVEK_RADIX_MEMBERS(name, from, to)                             \
+  IString IString::name(const IString& aString) {                        \
+    const OwnedText text =                                               \
+        convert(Radix::from, Radix::to, aString._data, aString._length); \
+    return IString(text.length, text.data);                              \
+  }                                                                      \
+  IString& IString::name() { return *this = name(*this); }
 
-// The digits of the values 0 to 15; a digit's value is its position.
-constexpr const char* hex_digits = "0123456789ABCDEF";
+MORVEK_RADIX_MEMBERS(b2c, kBinary, kBytes)
+MORVEK_RADIX_MEMBERS(b2d, kBinary, kDecimal)
+MORVEK_RADIX_MEMBERS(b2x, kBinary, kHex)
+MORVEK_RADIX_MEMBERS(c2b, kBytes, kBinary)
+MORVEK_RADIX_MEMBERS(c2d, kBytes, kDecimal)
+MORVEK_RADIX_MEMBERS(c2x, kBytes, kHex)
+MORVEK_RADIX_MEMBERS(d2b, kDecimal, kBinary)
+MORVEK_RADIX_MEMBERS(d2c, kDecimal, kBytes)
+MORVEK_RADIX_MEMBERS(d2x, kDecimal, kHex)
+MORVEK_RADIX_MEMBERS(x2b, kHex, kBinary)
+MORVEK_RADIX_MEMBERS(x2d, kHex, kDecimal)
+#undef MORVEK_RADIX_MEMBERS
 
-// The value of one hexadecimal digit of either case: '0' to '9' give 0 to 9,
-// 'A' to 'F' and 'a' to 'f' give 10 to 15; only meaningful for characters
-// that isHexDigits accepts. A digit's low four bits are its value, less 9 for
-// the letters, which are the digits with bit 6 set.
-constexpr unsigned char hexDigitValue(unsigned char x) {
-  return static_cast<unsigned char>((x & 0xF) + 9 * (x >> 6));
-}
-
-// Each byte value as two hexadecimal and as eight binary digits, built at
-// compile time so that the loops below are table lookups.
-struct DigitTables {
-  char hex_pair[256][2];
-  char bit_octet[256][8];
-  constexpr DigitTables() : hex_pair(), bit_octet() {
-    for (unsigned v = 0; v < 256; ++v) {
-      hex_pair[v][0] = hex_digits[v >> 4];
-      hex_pair[v][1] = hex_digits[v & 15];
-      for (unsigned bit = 0; bit < 8; ++bit)
-        bit_octet[v][bit] = ((v >> (7 - bit)) & 1) != 0 ? '1' : '0';
-    }
-  }
-};
-constexpr DigitTables digit_tables;
-
-// The 8 bytes at p as a number whose lowest byte is p[0].
-inline std::uint64_t loadLittleEndian(const char* p) {
-  std::uint64_t word;
-  std::memcpy(&word, p, sizeof word);
-#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
-  word = __builtin_bswap64(word);
-#endif
-  return word;
-}
-
-// The byte whose bits, most significant first, are the 8 binary digits at p.
-// After the subtraction each byte of the word is 0 or 1; the multiplication
-// moves byte i to bit 63 - i, and no two partial products overlap, so the
-// top byte is exactly the 8 bits.
-inline unsigned octetValue(const char* p) {
-  const std::uint64_t bits = loadLittleEndian(p) - 0x3030303030303030u;
-  return static_cast<unsigned>((bits * 0x8040201008040201u) >> 56);
-}
-
-// The value of the `count` binary digits at p, modulo 2^32.
-unsigned binaryValue(const char* p, std::uint64_t count) {
-  unsigned num = 0;
-  for (std::uint64_t i = 0; i < count; ++i) num = num * 2 + (p[i] - '0');
-  return num;
-}
-
-// The value of the `count` decimal digits at p, modulo 2^32.
-unsigned decimalValue(const char* p, unsigned count) {
-  unsigned num = 0;
-  for (unsigned i = 0; i < count; ++i) num = num * 10 + (p[i] - '0');
-  return num;
-}
-
-// `n` binary digits as bytes (group_bits 8) or hexadecimal digits
-// (group_bits 4), grouped from the right: the leftmost n mod group_bits
-// digits, if any, form the first group. Sets `result_length`.
-char* binaryGroups(const char* p, unsigned n, unsigned group_bits,
-                   unsigned& result_length) {
-  result_length =
-      checkedLength((std::uint64_t{n} + group_bits - 1) / group_bits);
-  char* temp = newBuffer(result_length);
-  char* out = temp;
-  const bool to_bytes = group_bits == 8;
-  const unsigned lead = n % group_bits;
-  if (lead != 0) {
-    const unsigned num = binaryValue(p, lead);
-    *out++ = to_bytes ? static_cast<char>(num) : hex_digits[num];
-    p += lead;
-  }
-  const char* const end = p + (n - lead);
-  if (to_bytes) {
-    for (; p != end; p += 8) *out++ = static_cast<char>(octetValue(p));
-  } else {
-    for (; end - p >= 8; p += 8, out += 2)
-      std::memcpy(out, digit_tables.hex_pair[octetValue(p)], 2);
-    if (p != end) *out++ = hex_digits[binaryValue(p, 4)];
-  }
-  *out = '\0';
-  return temp;
-}
-
-// Each of the `n` bytes at p as `width` characters from `texts` (a row of
-// digit_tables per byte value). Sets `result_length`.
-template <std::size_t width>
-char* byteTexts(const unsigned char* p, unsigned n,
-                const char (&texts)[256][width], unsigned& result_length) {
-  result_length = checkedLength(std::uint64_t{n} * width);
-  char* temp = newBuffer(result_length);
-  char* out = temp;
-  for (unsigned i = 0; i < n; ++i, out += width)
-    std::memcpy(out, texts[p[i]], width);
-  *out = '\0';
-  return temp;
-}
-
-// `value` written with digits of `bits` bits each (1 or 4), without leading
-// zeros; zero gives "0". Sets `result_length`.
-char* radixDigits(unsigned value, unsigned bits, unsigned& result_length) {
-  unsigned length = 1;
-  while (length * bits < 32 && (value >> (length * bits)) != 0) ++length;
-  char* temp = newBuffer(length);
-  temp[length] = '\0';
-  for (unsigned pos = length; pos-- > 0; value >>= bits)
-    temp[pos] = hex_digits[value & ((1u << bits) - 1)];
-  result_length = length;
-  return temp;
-}
-
-}  // namespace
-
-// Each static form builds its result without touching the argument
-// (IString(0, nullptr) is the null string); each mutating form takes over the
-// buffer of that result, so the object changes only once the result is
-// complete, and its old buffer leaves with `result`.
-
-IString IString::b2c(const IString& aString) {
-  if (aString._length == 0 || !aString.isBinaryDigits())
-    return IString(0, nullptr);
-  unsigned length;
-  char* temp = binaryGroups(aString._data, aString._length, 8, length);
-  return IString(length, temp);
-}
-
-IString& IString::b2c() {
-  IString result = b2c(*this);
-  std::swap(_data, result._data);
-  std::swap(_length, result._length);
-  return *this;
-}
-
-IString IString::b2d(const IString& aString) {
-  if (aString._length == 0 || !aString.isBinaryDigits())
-    return IString(0, nullptr);
-  return IString(binaryValue(aString._data, aString._length));
-}
-
-IString& IString::b2d() {
-  IString result = b2d(*this);
-  std::swap(_data, result._data);
-  std::swap(_length, result._length);
-  return *this;
-}
-
-IString IString::b2x(const IString& aString) {
-  if (aString._length == 0 || !aString.isBinaryDigits())
-    return IString(0, nullptr);
-  unsigned length;
-  char* temp = binaryGroups(aString._data, aString._length, 4, length);
-  return IString(length, temp);
-}
-
-IString& IString::b2x() {
-  IString result = b2x(*this);
-  std::swap(_data, result._data);
-  std::swap(_length, result._length);
-  return *this;
-}
-
-IString IString::c2b(const IString& aString) {
-  if (aString._length == 0) return IString(0, nullptr);
-  unsigned length;
-  char* temp = byteTexts(reinterpret_cast<const unsigned char*>(aString._data),
-                         aString._length, digit_tables.bit_octet, length);
-  return IString(length, temp);
-}
-
-IString& IString::c2b() {
-  IString result = c2b(*this);
-  std::swap(_data, result._data);
-  std::swap(_length, result._length);
-  return *this;
-}
-
-IString IString::c2d(const IString& aString) {
-  if (aString._length == 0) return IString(0, nullptr);
-  // Bytes before the last four only add multiples of 2^32.
-  const unsigned first = aString._length > 4 ? aString._length - 4 : 0;
-  unsigned num = 0;
-  for (unsigned i = first; i < aString._length; ++i)
-    num = (num << 8) | static_cast<unsigned char>(aString._data[i]);
-  return IString(num);
-}
-
-IString& IString::c2d() {
-  IString result = c2d(*this);
-  std::swap(_data, result._data);
-  std::swap(_length, result._length);
-  return *this;
-}
-
-IString IString::c2x(const IString& aString) {
-  if (aString._length == 0) return IString(0, nullptr);
-  const unsigned length = checkedLength(std::uint64_t{aString._length} * 2);
-  char* temp = newBuffer(length);
-  bytesToHexPairs(aString._data, aString._length, temp);
-  temp[length] = '\0';
-  return IString(length, temp);
-}
-
-IString& IString::c2x() {
-  IString result = c2x(*this);
-  std::swap(_data, result._data);
-  std::swap(_length, result._length);
-  return *this;
-}
-
-IString IString::d2b(const IString& aString) {
-  if (aString._length == 0 || !aString.isDigits()) return IString(0, nullptr);
-  unsigned length;
-  char* temp =
-      radixDigits(decimalValue(aString._data, aString._length), 1, length);
-  return IString(length, temp);
-}
-
-IString& IString::d2b() {
-  IString result = d2b(*this);
-  std::swap(_data, result._data);
-  std::swap(_length, result._length);
-  return *this;
-}
-
-IString IString::d2c(const IString& aString) {
-  if (aString._length == 0 || !aString.isDigits()) return IString(0, nullptr);
-  const unsigned num = decimalValue(aString._data, aString._length);
-  const unsigned length = num > 0xFFFFFFu ? 4
-                          : num > 0xFFFFu ? 3
-                          : num > 0xFFu   ? 2
-                                          : 1;
-  char* temp = newBuffer(length);
-  for (unsigned pos = 0; pos < length; ++pos)
-    temp[pos] = static_cast<char>(num >> (8 * (length - 1 - pos)));
-  temp[length] = '\0';
-  return IString(length, temp);
-}
-
-IString& IString::d2c() {
-  IString result = d2c(*this);
-  std::swap(_data, result._data);
-  std::swap(_length, result._length);
-  return *this;
-}
-
-IString IString::d2x(const IString& aString) {
-  if (aString._length == 0 || !aString.isDigits()) return IString(0, nullptr);
-  unsigned length;
-  char* temp =
-      radixDigits(decimalValue(aString._data, aString._length), 4, length);
-  return IString(length, temp);
-}
-
-IString& IString::d2x() {
-  IString result = d2x(*this);
-  std::swap(_data, result._data);
-  std::swap(_length, result._length);
-  return *this;
-}
-
-IString IString::x2b(const IString& aString) {
-  if (aString._length == 0 || !aString.isHexDigits())
-    return IString(0, nullptr);
-  const unsigned length = checkedLength(std::uint64_t{aString._length} * 4);
-  char* temp = newBuffer(length);
-  const unsigned char* p =
-      reinterpret_cast<const unsigned char*>(aString._data);
-  // A digit's four binary digits end the eight of a byte of the same value.
-  for (unsigned i = 0; i < aString._length; ++i)
-    std::memcpy(temp + 4 * std::size_t{i},
-                digit_tables.bit_octet[hexDigitValue(p[i])] + 4, 4);
-  temp[length] = '\0';
-  return IString(length, temp);
-}
-
-IString& IString::x2b() {
-  IString result = x2b(*this);
-  std::swap(_data, result._data);
-  std::swap(_length, result._length);
-  return *this;
-}
-
+// Length 0 keeps the argument as it is, null or empty; a character that is
+// not a hexadecimal digit gives the empty string.
 IString IString::x2c(const IString& aString) {
   if (aString._length == 0) return aString;
-  if (!aString.isHexDigits()) return IString();
-  const unsigned n = aString._length;
-  const unsigned length = checkedLength((std::uint64_t{n} + 1) / 2);
-  char* temp = newBuffer(length);
-  const unsigned char* p =
-      reinterpret_cast<const unsigned char*>(aString._data);
-  const unsigned char* const end = p + n;
-  char* out = temp;
-  // An odd count is led by an implied '0'.
-  if (n % 2 != 0) *out++ = static_cast<char>(hexDigitValue(*p++));
-  hexPairsToBytes(reinterpret_cast<const char*>(p),
-                  static_cast<std::size_t>(end - p) / 2, out);
-  temp[length] = '\0';
-  return IString(length, temp);
+  const OwnedText text =
+      convert(Radix::kHex, Radix::kBytes, aString._data, aString._length);
+  return text.data != nullptr ? IString(text.length, text.data) : IString();
 }
 
 IString& IString::x2c() {
-  if (_length == 0) return *this;
-  IString result = x2c(*this);
-  std::swap(_data, result._data);
-  std::swap(_length, result._length);
-  return *this;
-}
-
-IString IString::x2d(const IString& aString) {
-  if (aString._length == 0 || aString._length > 8 || !aString.isHexDigits())
-    return IString(0, nullptr);
-  unsigned num = 0;
-  for (unsigned i = 0; i < aString._length; ++i)
-    num =
-        num * 16 + hexDigitValue(static_cast<unsigned char>(aString._data[i]));
-  return IString(num);
-}
-
-IString& IString::x2d() {
-  IString result = x2d(*this);
-  std::swap(_data, result._data);
-  std::swap(_length, result._length);
+  if (_length != 0) *this = x2c(*this);
   return *this;
 }

@@ -20,8 +20,8 @@ inline int upperByte(unsigned char c) {
 
 }  // namespace
 
-// strcmpi and memicmp compare byte by byte instead of folding heap copies:
-// the order is the same, and there is no allocation to fail.
+// The comparisons fold and compare byte by byte: they allocate nothing, so
+// they cannot fail.
 int strcmpi(const char* string1, const char* string2) {
   const unsigned char* p1 = reinterpret_cast<const unsigned char*>(string1);
   const unsigned char* p2 = reinterpret_cast<const unsigned char*>(string2);

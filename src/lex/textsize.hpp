@@ -43,6 +43,14 @@ inline char* newBuffer(std::uint64_t length) {
   return new char[static_cast<std::size_t>(checkedLength(length)) + 1];
 }
 
+// A new buffer holding the `length` bytes at `p` and a terminator.
+inline char* copyOf(const char* p, unsigned length) {
+  char* buffer = newBuffer(length);
+  if (length != 0) std::memcpy(buffer, p, length);
+  buffer[length] = '\0';
+  return buffer;
+}
+
 // The offset of the first NUL byte among the `length` bytes at `text`, or
 // `length` when there is none: where a scan that stops at a NUL byte ends.
 inline std::size_t textEnd(const char* text, std::size_t length) {

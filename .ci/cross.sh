@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Builds and runs the unit suite (without the large tests) on other
+# platforms and toolchains:
+#   aarch64  cross-compiled with g++-aarch64-linux-gnu, run under qemu-aarch64
+#   s390x    cross-compiled with g++-s390x-linux-gnu, run under qemu-s390x
+#            (big-endian; both targets have an unsigned char)
+#   libcxx   clang++ -stdlib=libc++ on the host
+# Each builds GoogleTest from Debian's sources with its own toolchain.
+#   .ci/cross.sh [aarch64|s390x|libcxx]...   (default: all three)
+# Installs the Debian packages it needs when they are missing.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-2}
+
+suites=("$@")
+[ ${#suites[@]} -gt 0 ] || suites=(aarch64 s390x libcxx)
+
+packages=(googletest)
+for suite in "${suites[@]}"; do
+  case $suite in
+    aarch64 | s390x) packages+=("g++-$suite-linux-gnu" qemu-user) ;;
+    libcxx) packages+=(clang libc++-dev libc++abi-dev) ;;
+    *)
+      echo "unknown suite '$suite' (aarch64, s390x or libcxx)" >&2
+      exit 2
+      ;;
+  esac
+done
+
+missing=()
+for pkg in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'ok installed' ||
+    missing+=("$pkg")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  start=$SECONDS
+  apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
+    --no-install-recommends "${missing[@]}" >/dev/null
+  echo "-- installed ${missing[*]} in $((SECONDS - start)) s"
+fi
+
+for suite in "${suites[@]}"; do
+  start=$SECONDS
+  echo "-- $suite: configure, build, run the unit suite"
+  cmake --workflow --preset "$suite" --fresh
+  echo "-- $suite: passed in $((SECONDS - start)) s"
+done

@@ -1,0 +1,21 @@
+# Shared part of the Debian cross toolchain files: a GNU/Linux target whose
+# compilers are ${MORVEK_TRIPLE}-gcc / -g++ (packages g++-<arch>-linux-gnu)
+# and whose programs run under qemu-user (package qemu-user) with the
+# target's libraries in /usr/${MORVEK_TRIPLE}.
+
+set(CMAKE_SYSTEM_NAME Linux)
+
+set(CMAKE_C_COMPILER ${MORVEK_TRIPLE}-gcc)
+set(CMAKE_CXX_COMPILER ${MORVEK_TRIPLE}-g++)
+set(CMAKE_NM ${MORVEK_TRIPLE}-nm)
+set(CMAKE_READELF ${MORVEK_TRIPLE}-readelf)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${MORVEK_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# Test programs (and gtest_discover_tests' listing) run under the emulator.
+set(CMAKE_CROSSCOMPILING_EMULATOR qemu-${MORVEK_QEMU_CPU} -L
+                                  /usr/${MORVEK_TRIPLE})
