@@ -35,9 +35,7 @@ using model::Str;
 // The array allocation that fails, counted from 1 (0: none), and the count
 // so far. An executable that replaces operator new[] calls allocationFails().
 inline long failAt = 0, allocations = 0;
-inline bool allocationFails() {
-  return failAt != 0 && ++allocations == failAt;
-}
+inline bool allocationFails() { return failAt != 0 && ++allocations == failAt; }
 
 class Reader {
  public:
@@ -59,9 +57,9 @@ class Reader {
   // values at the top of the unsigned range, or any 32-bit value.
   unsigned pos(unsigned len) {
     const std::uint8_t b = byte();
-    const unsigned special[8] = {len,         len + 1,     len - 1,
-                                 0xFFFFFFFFu, 0xFFFFFFFEu, 0x80000000u,
-                                 0x7FFFFFFFu, 0};
+    const unsigned special[8] = {
+        len,         len + 1,     len - 1,     0xFFFFFFFFu,
+        0xFFFFFFFEu, 0x80000000u, 0x7FFFFFFFu, 0};
     return b < 0xF8 ? b : b == 0xFF ? u32() : special[b - 0xF8];
   }
 
@@ -101,9 +99,29 @@ struct Text {
 #define SLOT_T std::decay_t<decltype(w[0])>
 
 enum Op {
-  kBytes, kFromText, kCopy, kFixed, kNumber, kAppend, kAppendText, kAdd,
-  kCompare, kAsNumber, kStream, kLineFrom, kDigits, kIndex, kConstIndex,
-  kSearch, kSubString, kJustify, kStrip, kChange, kWords, kRadix, kInterop,
+  kBytes,
+  kFromText,
+  kCopy,
+  kFixed,
+  kNumber,
+  kAppend,
+  kAppendText,
+  kAdd,
+  kCompare,
+  kAsNumber,
+  kStream,
+  kLineFrom,
+  kDigits,
+  kIndex,
+  kConstIndex,
+  kSearch,
+  kSubString,
+  kJustify,
+  kStrip,
+  kChange,
+  kWords,
+  kRadix,
+  kInterop,
   kOps
 };
 
@@ -144,8 +162,8 @@ class Driver {
   void fail(int op, const std::string& what, const std::string& want,
             const std::string& got) {
     if (error.empty())
-      error = "op " + std::to_string(op) + ": " + what + " differs\n  model: " +
-              want + "\n  IString: " + got;
+      error = "op " + std::to_string(op) + ": " + what +
+              " differs\n  model: " + want + "\n  IString: " + got;
   }
 
   // Runs `f` on the model, then on IString, and compares. `keeps`: the
@@ -430,10 +448,10 @@ struct Program {
   }
   // Slots a, b, c, the variant `kind` (0 to 3) and `form` select what the
   // operation does (see Driver::step); p and n are positions or counts.
-  Program& op(int code, int a, int b = 0, int c = 0, int kind = 0,
-              int form = 0, unsigned p = 1, unsigned n = 0xFFFFFFFFu,
-              const Arg& s = none(), const Arg& t = none(), char ch = 'a',
-              char pad = '.', const std::string& extra = "") {
+  Program& op(int code, int a, int b = 0, int c = 0, int kind = 0, int form = 0,
+              unsigned p = 1, unsigned n = 0xFFFFFFFFu, const Arg& s = none(),
+              const Arg& t = none(), char ch = 'a', char pad = '.',
+              const std::string& extra = "") {
     bytes += char(code);
     bytes += char(a | b << 2 | c << 4 | kind << 6);
     bytes += char(form);

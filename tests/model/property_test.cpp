@@ -43,7 +43,8 @@ void expectAgree(const std::vector<std::string>& texts, const Program& program,
   d.failAllocations = failAllocations;
   for (std::size_t i = 0; i < texts.size(); ++i) d.set(int(i), texts[i]);
   ASSERT_TRUE(d.run(program.bytes))
-      << d.error << "\ntext: " << testing::PrintToString(texts[0]).substr(0, 300);
+      << d.error
+      << "\ntext: " << testing::PrintToString(texts[0]).substr(0, 300);
 }
 
 // The texts of one length: a run of one byte, dense two-letter texts with
@@ -59,13 +60,14 @@ std::vector<std::string> textsOfLength(std::mt19937& rng, unsigned n) {
 
 TEST(Property, SearchAgreesWithTheModel) {
   std::mt19937 rng(1);
-  const char* needles[] = {"a", "b", "ab", "ba", "aa", "aab", "aba", "abb",
-                           "bab", "aaaaaaab", "ab\xE9", "\xE9", ""};
+  const char* needles[] = {"a",      "b",    "ab",  "ba",  "aa",
+                           "aab",    "aba",  "abb", "bab", "aaaaaaab",
+                           "ab\xE9", "\xE9", ""};
   for (unsigned n : edgeLengths())
     for (const std::string& text : textsOfLength(rng, n)) {
       Program prog;
-      for (unsigned p : {0u, 1u, 2u, 15u, 16u, 17u, 33u, 64u, n / 2, n - 1, n,
-                         n + 1, ~0u})
+      for (unsigned p :
+           {0u, 1u, 2u, 15u, 16u, 17u, 33u, 64u, n / 2, n - 1, n, n + 1, ~0u})
         for (const char* needle : needles)
           prog.op(driver::kSearch, 0, 0, 0, 0, 0, p, 0, A::none(),
                   A::text(needle), needle[0] ? needle[0] : 'a');
@@ -107,7 +109,7 @@ TEST(Property, SearchAmongPartialMatches) {
 
 TEST(Property, ChangeAgreesWithTheModel) {
   std::mt19937 rng(3);
-  const unsigned limits[] = {0,   1,   2,   127, 128, 129, 511,
+  const unsigned limits[] = {0,   1,   2,   127, 128,  129, 511,
                              512, 513, 600, 640, 1000, ~0u};
   for (unsigned n : {64u, 65u, 600u, 700u, 1100u, 2000u}) {
     const std::vector<std::string> texts = {
@@ -120,7 +122,9 @@ TEST(Property, ChangeAgreesWithTheModel) {
           for (unsigned start : {0u, 2u, 17u})
             prog.op(driver::kSubString, 0, 1, 0, 0, 0, 1)  // slot 1: the text
                 .op(driver::kChange, 1, 0, 0, 0, 3, start, limit, A::text(in),
-                    A::text(limit % 2 ? "" : limit % 3 ? "b" : "bc"));
+                    A::text(limit % 2   ? ""
+                            : limit % 3 ? "b"
+                                        : "bc"));
       // An input string with a NUL byte (slot 2) matches nothing.
       prog.op(driver::kChange, 0, 2, 3, 0, 0, 1, ~0u);
       prog.op(driver::kChange, 0, 3, 2, 0, 0, 1, ~0u);
@@ -136,7 +140,8 @@ TEST(Property, StripAndCaseAgreeWithTheModel) {
   for (unsigned n : edgeLengths())
     for (unsigned nul : {0u, 15u, 16u, 31u, 32u, n - 1, ~0u}) {
       std::string text = textOf(rng, n, blanks) + "a" +
-                         textOf(rng, n, "aB\xC9 \xE9z") + textOf(rng, n, blanks);
+                         textOf(rng, n, "aB\xC9 \xE9z") +
+                         textOf(rng, n, blanks);
       if (nul < text.size()) text[nul] = text[text.size() - 1 - nul] = '\0';
       Program prog;
       for (int form = 0; form < 14; ++form)
@@ -180,10 +185,12 @@ TEST(Property, RadixAgreesWithTheModel) {
   std::string all;
   for (int i = 0; i < 256; ++i) all += char(i);
   for (unsigned n : edgeLengths()) {
-    const std::string texts[] = {
-        textOf(rng, n, "01"),         textOf(rng, n, "0123456789"),
-        textOf(rng, n, "0123456789abcdefABCDEF"), textOf(rng, n, all),
-        textOf(rng, n, "01", n - 1),  textOf(rng, n, "0f", n / 2)};
+    const std::string texts[] = {textOf(rng, n, "01"),
+                                 textOf(rng, n, "0123456789"),
+                                 textOf(rng, n, "0123456789abcdefABCDEF"),
+                                 textOf(rng, n, all),
+                                 textOf(rng, n, "01", n - 1),
+                                 textOf(rng, n, "0f", n / 2)};
     for (const std::string& text : texts) {
       Program prog;
       for (int form = 0; form < 24; ++form)
@@ -217,9 +224,9 @@ TEST(AllBytes, RadixAndCaseAgreeWithTheModel) {
     for (int form = 10; form < 14; ++form)
       bytes.op(driver::kCopy, 1, 0, 0, 0, 0)
           .op(driver::kStrip, 1, 2, 0, 0, form);
-    expectAgree({one + "\x01\x80" + one, std::to_string(b), hex,
-                 hex + "7f" + hex},
-                bytes);
+    expectAgree(
+        {one + "\x01\x80" + one, std::to_string(b), hex, hex + "7f" + hex},
+        bytes);
     expectAgree({std::to_string(b * 16843009u)},
                 Program().op(driver::kRadix, 0, 1, 0, 0, 15));  // d2c
   }
