@@ -11,25 +11,12 @@ const unsigned kMax = 0xFFFFFFFFu;
 const std::string kWithNul = lit("a\0bc");
 
 TEST(SubString, CutsAndPads) {
-  const struct {
-    std::string text;
-    unsigned start, length;  // length kMax: the one-argument form
-    std::string want;
-  } rows[] = {
-      {"abcdef", 5, 4, "ef.."}, {"abcdef", 0, 2, "ab"},
-      {"abcdef", 7, 3, ""},     {"abcdef", 8, kMax - 1, ""},  // no padding
-      {"abcdef", 2, 3, "bcd"},  {"abcdef", 0, kMax, "abcdef"},
-      {"abcdef", 7, kMax, ""},  {kWithNul, 2, 4, lit("\0bc.")},
-  };
-  for (const auto& r : rows) {
-    const IString s = withBytes(r.text);
-    EXPECT_EQ(bytes(r.length == kMax ? s.subString(r.start)
-                                     : s.subString(r.start, r.length, '.')),
-              r.want)
-        << r.text << " " << r.start << " " << r.length;
-  }
+  const IString s("abcdef");
+  EXPECT_EQ(bytes(s.subString(5, 4, '.')), "ef..");
+  EXPECT_EQ(bytes(s.subString(0, 2)), "ab");
+  EXPECT_EQ(bytes(s.subString(8, kMax - 1)), "");  // beyond: no padding
+  EXPECT_EQ(bytes(s.subString(7)), "");
   EXPECT_EQ(bytes(nullString().subString(1, 3, '.')), "");  // never null
-  EXPECT_EQ(bytes(nullString().subString(1)), "");
 }
 
 TEST(Indexing, ReadsAndGrows) {
@@ -55,10 +42,9 @@ TEST(Remove, Stretches) {
   const struct {
     unsigned start, count;  // count kMax - 1: the one-argument form
     std::string want;
-  } rows[] = {{2, 2, "adef"},          {0, 1, "bcdef"},       {6, 1, "abcde"},
-              {5, 10, "abcd"},         {2, kMax, "a"},        {2, 0, "abcdef"},
-              {7, 1, "abcdef"},        {3, kMax - 1, "ab"},   {0, kMax - 1, ""},
-              {7, kMax - 1, "abcdef"}, {6, kMax - 1, "abcde"}};
+  } rows[] = {{2, 2, "adef"},    {0, 1, "bcdef"},        {5, 10, "abcd"},
+              {2, 0, "abcdef"},  {7, 1, "abcdef"},       {3, kMax - 1, "ab"},
+              {0, kMax - 1, ""}, {7, kMax - 1, "abcdef"}};
   for (const auto& r : rows) {
     IString s("abcdef");
     if (r.count == kMax - 1)
@@ -67,8 +53,6 @@ TEST(Remove, Stretches) {
       s.remove(r.start, r.count);
     EXPECT_EQ(bytes(s), r.want) << r.start << " " << r.count;
   }
-  EXPECT_EQ(bytes(withBytes(kWithNul).remove(2, 1)), "abc");
-  EXPECT_EQ(bytes(nullString().remove(1, 2)), kNullText);
   EXPECT_EQ(bytes(nullString().remove(0)), kNullText);
 }
 
@@ -76,21 +60,12 @@ TEST(Justify, PadsWithoutShortening) {
   EXPECT_EQ(bytes(IString("abc").leftJustify(5, '.')), "abc..");
   EXPECT_EQ(bytes(IString("abc").rightJustify(5)), "  abc");
   EXPECT_EQ(bytes(IString("abc").rightJustify(2, '.')), "abc");
-  EXPECT_EQ(bytes(nullString().leftJustify(2, '-')), "--");
-  EXPECT_EQ(bytes(nullString().rightJustify(0, '-')), kNullText);
 }
 
 TEST(OverlayWith, WritesOverAndPads) {
-  const struct {
-    const char *base, *over;
-    unsigned index;
-    const char* want;
-  } rows[] = {{"abcdef", "XY", 3, "abXYef"},     {"abcdef", "XY", 6, "abcdeXY"},
-              {"abcdef", "XY", 9, "abcdef..XY"}, {"abcdef", "XY", 0, "abcdef"},
-              {"abc", "XYZW", 1, "XYZW"},        {"abc", "", 6, "abc.."}};
-  for (const auto& r : rows)
-    EXPECT_EQ(bytes(IString(r.base).overlayWith(r.over, r.index, '.')), r.want)
-        << r.base << " " << r.index;
+  EXPECT_EQ(bytes(IString("abcdef").overlayWith("XY", 3)), "abXYef");
+  EXPECT_EQ(bytes(IString("abcdef").overlayWith("XY", 9, '.')), "abcdef..XY");
+  EXPECT_EQ(bytes(IString("abcdef").overlayWith("XY", 0)), "abcdef");
   IString s("abcdef");
   const char* buffer = s;
   s.overlayWith(withBytes(kWithNul), 2);
@@ -102,17 +77,10 @@ TEST(OverlayWith, WritesOverAndPads) {
 }
 
 TEST(Insert, AfterPosition) {
-  const struct {
-    IString base, insert;
-    unsigned index;
-    const char* want;
-  } rows[] = {
-      {"abcdef", "XY", 2, "abXYcdef"}, {"abcdef", "XY", 0, "XYabcdef"},
-      {"abc", "XY", 5, "abc..XY"},     {"abc", nullString(), 5, "abc.."},
-      {nullString(), "XY", 3, "XY"},   {nullString(), nullString(), 0, ""},
-      {"", "XY", kMax, "XY"}};
-  for (const auto& r : rows)
-    EXPECT_EQ(bytes(IString::insert(r.base, r.insert, r.index, '.')), r.want);
+  EXPECT_EQ(bytes(IString::insert("abcdef", "XY", 2)), "abXYcdef");
+  EXPECT_EQ(bytes(IString::insert("abcdef", "XY")), "XYabcdef");
+  EXPECT_EQ(bytes(IString::insert("abc", "XY", 5, '.')), "abc..XY");
+  EXPECT_EQ(bytes(IString::insert(nullString(), "XY", 3, '.')), "XY");
 }
 
 // Results longer than 0xFFFFFFFE characters are refused before anything

@@ -24,39 +24,22 @@ TEST(Construction, FromPointersCharactersAndNumbers) {
     std::string want;
   } rows[] = {
       {IString(), ""},
-      {IString(""), ""},
-      {IString(kNone), kNullText},
       {IString(static_cast<const signed char*>(nullptr)), kNullText},
       {IString(static_cast<const unsigned char*>(nullptr)), kNullText},
       {IString(text), "h\xE9"},
       {IString(reinterpret_cast<const signed char*>(text)), "h\xE9"},
-      {IString("ab\0cd"), "ab"},
-      {IString('x'), "x"},
-      {IString('\0'), std::string(1, '\0')},
       {IString(static_cast<unsigned char>(0xFF)), "\xFF"},
-      {IString(0), "0"},
       {IString(-42), "-42"},
-      {IString(INT_MIN), "-2147483648"},
-      {IString(UINT_MAX), "4294967295"},
-      {IString(static_cast<short>(-1)), "-1"},
       {IString(static_cast<unsigned short>(65535)), "65535"},
       {IString(LONG_MIN), "-9223372036854775808"},
-      {IString(ULONG_MAX), "18446744073709551615"},
       {IString(0.1), "0.1"},
       {IString(2.0), "2"},
       {IString(100000.0), "1e+05"},
       {IString(123456.0), "123456"},
-      {IString(1e100), "1e+100"},
       {IString(-0.0), "-0"},
-      {IString(-1.5), "-1.5"},
       {IString(inf), "inf"},
       {IString(std::nan("")), "nan"},
       {IString("abc", 5, '*'), "abc**"},
-      {IString("abcdef", 3, '*'), "abc"},
-      {IString(kNone, 3, '-'), "---"},
-      {IString("abc", 0, '-'), ""},
-      {IString("ab\0c", 4, '.'), "ab.."},
-      {IString("ab", 4), "ab  "},
   };
   for (const auto& r : rows) EXPECT_EQ(bytes(r.s), r.want);
 }
@@ -136,77 +119,34 @@ TEST(StdString, KeepsEveryByte) {
 #endif
 }
 
-// Null sorts first; bytes compare unsigned; only the text before the first
-// NUL counts.
-TEST(Comparison, OrdersBytesAsUnsignedWithNullFirst) {
-  const struct {
-    IString a, b;
-    int order;
-  } rows[] = {{nullString(), nullString(), 0},
-              {nullString(), "", -1},
-              {"", "", 0},
-              {"abc", "abd", -1},
-              {"ab", "abc", -1},
-              {"B", "a", -1},
-              {"\xE9", "z", 1},
-              {withBytes(lit("a\0b")), "a", 0}};
-  for (const auto& r : rows) {
-    const char* pb = r.b;
-    EXPECT_EQ((r.a > r.b) - (r.a < r.b), r.order) << r.a << " " << r.b;
-    EXPECT_EQ((r.a > pb) - (r.a < pb), r.order) << r.a << " " << r.b;
-    EXPECT_EQ((pb < r.a) - (pb > r.a), r.order) << r.a << " " << r.b;
-    EXPECT_EQ(r.a == r.b, r.order == 0);
-    EXPECT_EQ(r.a <= r.b, r.order <= 0);
-    EXPECT_EQ(r.a >= pb, r.order >= 0);
-    EXPECT_EQ(r.a != pb, r.order != 0);
-  }
+TEST(Comparison, WorkedExamples) {
   EXPECT_EQ(IString("abc") < "abd", 1);
-  EXPECT_EQ(IString("abc") >= "abd", 0);
+  EXPECT_EQ(IString("B") < "a", 1);
+  EXPECT_EQ(IString("\xE9") > "a", 1);
+  EXPECT_EQ(withBytes(lit("a\0b")) == "a", 1);
+  EXPECT_EQ(nullString() < "", 1);
+  EXPECT_EQ(kNone == nullString(), 1);
 }
 
-TEST(Concatenation, JoinsIntoAnExactBuffer) {
-  const IString a = withBytes(lit("a\0")), b = withBytes(lit("\0b"));
+TEST(Concatenation, WorkedExamples) {
   EXPECT_EQ(bytes(IString("ab") + "cd"), "abcd");
   EXPECT_EQ(bytes(nullString() + nullString()), "");
-  EXPECT_EQ(bytes(kNone + nullString()), "");
-  EXPECT_EQ(bytes(a + b), lit("a\0\0b"));
-  EXPECT_EQ(bytes(a + "c\0d"), lit("a\0c"));
-  IString s = nullString();
-  s += kNone;
-  s += nullString();
-  EXPECT_EQ(bytes(s), kNullText);
-  s += "";
-  EXPECT_EQ(bytes(s), "");
-  s += b;
-  s += s;
-  EXPECT_EQ(bytes(s), lit("\0b\0b"));
-  IString u("xy");
-  u += bufferOf(u);
-  EXPECT_EQ(bytes(u), "xyxy");
+  IString s = "ab";
+  EXPECT_EQ(bytes(s += "cd"), "abcd");
+  EXPECT_EQ(bytes(s += s), "abcdabcd");
+  IString n = nullString();
+  EXPECT_EQ(bytes(n += ""), "");
 }
 
-TEST(Stream, WritesUpToTheFirstNulAndReadsLines) {
+TEST(Stream, WorkedExamples) {
   std::ostringstream out;
-  out << withBytes(lit("a\0b")) << '|' << nullString() << '|' << IString("xyz");
-  EXPECT_EQ(out.str(), "a||xyz");
-  EXPECT_TRUE(out.good());
-  std::istringstream in(std::string(2000, 'x') + "\nshort;rest");
-  EXPECT_EQ(bytes(IString::lineFrom(in)), std::string(1023, 'x'));
-  in.clear();
-  in.ignore(2000, '\n');
-  EXPECT_EQ(bytes(IString::lineFrom(in, ';')), "short");
-  EXPECT_EQ(bytes(IString::lineFrom(in, ';')), "rest");
-  EXPECT_TRUE(in.eof());
-  EXPECT_EQ(bytes(IString::lineFrom(in)), "");
-}
-
-TEST(Conversions, ParseTheLeadingNumber) {
+  out << withBytes(lit("a\0b")) << '|' << nullString();
+  EXPECT_EQ(out.str(), "a|");
+  std::istringstream in("abc\ndef");
+  EXPECT_EQ(bytes(IString::lineFrom(in)), "abc");
   EXPECT_EQ(IString("  42abc").asInt(), 42);
   EXPECT_EQ(IString("0x1A").asInt(), 0);
   EXPECT_EQ(IString("-1").asUnsigned(), ULONG_MAX);
-  EXPECT_EQ(IString("1e3").asDouble(), 1000.0);
-  EXPECT_EQ(nullString().asInt() + nullString().asUnsigned(), 0u);
-  EXPECT_EQ(nullString().asDouble(), 0.0);
 }
 
 // Equal strings hash equal, and the hash reads the text.

@@ -15,6 +15,7 @@
 #define MORVEK_TESTS_MODEL_DRIVER_HPP_
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <sstream>
@@ -23,14 +24,38 @@
 #include <utility>
 
 #include "istring.hpp"
-#include "model_check.hpp"
+#include "istring_model.hpp"
 
 namespace driver {
 
-using model::number;
-using model::same;
-using model::show;
 using model::Str;
+
+inline std::string show(const Str& s) {
+  return s.null ? "null" : "'" + s.s + "'";
+}
+inline std::string show(const IString& s) {
+  const char* p = s;
+  if (p == nullptr) return s.length() == 0 ? "null" : "null with a length";
+  return p[s.length()] ? "unterminated"
+                       : "'" + std::string(p, s.length()) + "'";
+}
+inline std::string show(double d) {
+  char b[40];
+  std::snprintf(b, sizeof b, "%a", d);
+  return b;
+}
+template <class N, class = std::enable_if_t<std::is_integral<N>::value>>
+std::string show(N n) {
+  return std::to_string(n);
+}
+// A number in IString or (as its decimal text) in the model.
+template <class T, class N>
+T number(N n) {
+  if constexpr (std::is_same<T, Str>::value)
+    return Str::of(std::to_string(n));
+  else
+    return T(n);
+}
 
 // The array allocation that fails, counted from 1 (0: none), and the count
 // so far. An executable that replaces operator new[] calls allocationFails().
@@ -204,7 +229,7 @@ class Driver {
     }
     if (want != got) return fail(op, "result", want, got);
     for (int i = 0; i < 4; ++i)
-      if (!same(ms[i], is[i]))
+      if (show(ms[i]) != show(is[i]))
         return fail(op, "slot " + std::to_string(i), show(ms[i]), show(is[i]));
     // In place: the characters (or the case) changed only at the end.
     const std::string& now = ms[keeps < 0 ? 0 : keeps].s;
