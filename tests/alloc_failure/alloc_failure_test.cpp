@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -15,13 +17,32 @@
 
 #include "driver.hpp"
 
+// Each block has a header holding its size and 16 guard bytes after it: a
+// write beyond the block shows when it is released, also without a
+// sanitizer.
 void* operator new[](std::size_t size) {
   if (driver::allocationFails()) throw std::bad_alloc();
-  if (void* p = std::malloc(size != 0 ? size : 1)) return p;
-  throw std::bad_alloc();
+  auto* p = static_cast<unsigned char*>(std::malloc(size + 32));
+  if (p == nullptr) throw std::bad_alloc();
+  std::memcpy(p, &size, sizeof size);
+  std::memset(p + 16 + size, 0xA5, 16);
+  return p + 16;
 }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+void operator delete[](void* block) noexcept {
+  if (block == nullptr) return;
+  auto* p = static_cast<unsigned char*>(block) - 16;
+  std::size_t size;
+  std::memcpy(&size, p, sizeof size);
+  for (int i = 0; i < 16; ++i)
+    if (p[16 + size + i] != 0xA5) {
+      std::fprintf(stderr, "write beyond a block of %zu bytes\n", size);
+      std::abort();
+    }
+  std::free(p);
+}
+void operator delete[](void* block, std::size_t) noexcept {
+  operator delete[](block);
+}
 
 namespace {
 

@@ -123,32 +123,14 @@ struct Text {
 // The string type of a slot array, IString or the model.
 #define SLOT_T std::decay_t<decltype(w[0])>
 
+// clang-format off
 enum Op {
-  kBytes,
-  kFromText,
-  kCopy,
-  kFixed,
-  kNumber,
-  kAppend,
-  kAppendText,
-  kAdd,
-  kCompare,
-  kAsNumber,
-  kStream,
-  kLineFrom,
-  kDigits,
-  kIndex,
-  kConstIndex,
-  kSearch,
-  kSubString,
-  kJustify,
-  kStrip,
-  kChange,
-  kWords,
-  kRadix,
-  kInterop,
+  kBytes, kFromText, kCopy, kFixed, kNumber, kAppend, kAppendText, kAdd,
+  kCompare, kAsNumber, kStream, kLineFrom, kDigits, kIndex, kConstIndex,
+  kSearch, kSubString, kJustify, kStrip, kChange, kWords, kRadix, kInterop,
   kOps
 };
+// clang-format on
 
 class Driver {
  public:
