@@ -78,7 +78,7 @@ WHY = {
         "replaces them back, so at 1 MiB it makes far more than 512 "
         "replacements. translate allocates its result once at the exact "
         "size, which needs the number of occurrences first: the counting "
-        "pass remembers up to 512 hits, and beyond that the building pass "
+        "pass keeps the first 256 hits, and beyond that the building pass "
         "finds them again, so the text is searched twice. "
         "absl::StrReplaceAll searches once and appends to a growing buffer. "
         "At 4 KiB, where the hits fit, translate is well ahead."),

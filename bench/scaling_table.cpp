@@ -71,6 +71,16 @@ std::vector<Case> cases() {
          keep(static_cast<unsigned>(buffer[s.length() / 2]));
        },
        false},
+      {"reference", "memcmp of two equal texts (reference)", "a",
+       [](IString& s) {
+         static std::vector<char> other;
+         if (other.size() != s.length())
+           other.assign(static_cast<const char*>(s),
+                        static_cast<const char*>(s) + s.length());
+         keep(std::memcmp(other.data(), static_cast<const char*>(s),
+                          s.length()) == 0);
+       },
+       false},
       {"reference", "memchr of an absent byte (reference)", "a",
        [](IString& s) {
          keep(std::memchr(static_cast<const char*>(s), 'b', s.length()) !=

@@ -202,7 +202,8 @@ Boolean operator==(const IString& string1, const IString& string2) {
   const char* p2 = string2._data;
   if (p1 == nullptr || p2 == nullptr) return p1 == p2;
   const std::size_t shorter = std::min(string1._length, string2._length);
-  if (std::memcmp(p1, p2, shorter + 1) == 0) return True;
+  if (std::memcmp(p1, p2, shorter) == 0 && p1[shorter] == p2[shorter])
+    return True;
   return std::strcmp(p1, p2) == 0;
 }
 Boolean operator==(const IString& string1, const char* string2) {

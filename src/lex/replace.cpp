@@ -156,26 +156,17 @@ class Builder {
         output_length_(request.output_length),
         input_length_(request.input_length) {}
 
-  // Works on local copies: the bytes written might alias the members.
   void operator()(const char* const* hits, std::size_t count) {
-    char* dest = dest_;
-    const char* source = source_;
-    const char* const output = output_;
-    const std::size_t output_length = output_length_;
-    const std::size_t input_length = input_length_;
-    for (std::size_t k = 0; k < count; ++k) {
-      const std::size_t kept = static_cast<std::size_t>(hits[k] - source);
-      copyBytes(dest, source, kept);
-      dest += kept;
-      if (output_length == 1)
-        *dest = *output;
-      else
-        copyBytes(dest, output, output_length);
-      dest += output_length;
-      source = hits[k] + input_length;
+    switch (output_length_) {
+      case 0:
+        return replace<0>(hits, count);
+      case 1:
+        return replace<1>(hits, count);
+      case 2:
+        return replace<2>(hits, count);
+      default:
+        return replace<kAnyLength>(hits, count);
     }
-    dest_ = dest;
-    source_ = source;
   }
 
   // The rest of the text up to `end`.
@@ -184,6 +175,33 @@ class Builder {
   }
 
  private:
+  static constexpr std::size_t kAnyLength = ~std::size_t{0};
+
+  // The loop for an output string of kLength bytes (or any, kAnyLength),
+  // on local copies: the bytes written might alias the members.
+  template <std::size_t kLength>
+  void replace(const char* const* hits, std::size_t count) {
+    char* dest = dest_;
+    const char* source = source_;
+    const char* const output = output_;
+    const std::size_t output_length =
+        kLength == kAnyLength ? output_length_ : kLength;
+    const std::size_t input_length = input_length_;
+    for (std::size_t k = 0; k < count; ++k) {
+      const std::size_t kept = static_cast<std::size_t>(hits[k] - source);
+      if (kept != 0) copyBytes(dest, source, kept);
+      dest += kept;
+      if (kLength == kAnyLength)
+        copyBytes(dest, output, output_length);
+      else if (kLength != 0)
+        std::memcpy(dest, output, kLength);
+      dest += output_length;
+      source = hits[k] + input_length;
+    }
+    dest_ = dest;
+    source_ = source;
+  }
+
   char* dest_;
   const char* source_;
   const char* output_;
