@@ -83,6 +83,18 @@ TEST(SubstringSearch, PositionsAndBounds) {
   EXPECT_EQ(nullString().lastIndexOf("ab"), 0u);
 }
 
+// Only the pattern's own bytes count, whatever lies in memory before it:
+// here the text repeats the byte before the pattern (15 alignments of a
+// 70-byte pattern: the two-way matcher).
+TEST(SubstringSearch, ReadsOnlyThePattern) {
+  const std::string needle =
+      "abcdefghijklmnopqrstuvwxyz0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ_-+=!@#$";
+  const std::string buffer = "yb" + needle;
+  const IString text("zb" + needle + "tail-of-text");
+  EXPECT_EQ(text.indexOf(buffer.c_str() + 2), 3u);
+  EXPECT_EQ(text.lastIndexOf(buffer.c_str() + 2), 3u);
+}
+
 // A NUL byte in the text belongs to every set of other than one character.
 TEST(IndexOfAnyBut, Sets) {
   const std::string nuls = lit("ab\0ab\0") + std::string(70, 'a') + lit("\0c");

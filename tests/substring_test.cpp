@@ -60,6 +60,9 @@ TEST(Justify, PadsWithoutShortening) {
   EXPECT_EQ(bytes(IString("abc").leftJustify(5, '.')), "abc..");
   EXPECT_EQ(bytes(IString("abc").rightJustify(5)), "  abc");
   EXPECT_EQ(bytes(IString("abc").rightJustify(2, '.')), "abc");
+  EXPECT_EQ(bytes(nullString().leftJustify(2, '-')), "--");
+  EXPECT_EQ(bytes(nullString().rightJustify(0, '-')), kNullText);
+  EXPECT_EQ(bytes(nullString().leftJustify(0, '-')), kNullText);
 }
 
 TEST(OverlayWith, WritesOverAndPads) {

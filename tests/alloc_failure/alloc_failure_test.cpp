@@ -54,7 +54,7 @@ using A = Program;
 Program everyOperation() {
   Program prog;
   for (int op = 0; op < driver::kOps; ++op)
-    for (int v : {0x01, 0x0E, 0x24, 0x32, 0x46, 0x8B, 0x9C, 0xC3, 0xE1})
+    for (int v : {0x01, 0x0E, 0x24, 0x32, 0x41, 0x46, 0x8B, 0x9C, 0xC3, 0xE1})
       for (int form = 0; form < (op == driver::kRadix ? 24 : 14); ++form) {
         prog.op(driver::kBytes, 0, 0, 0, 0, 0, 1, 0, A::none(), A::none(), 'a',
                 '.', std::string("a b\0c  ", 7))
