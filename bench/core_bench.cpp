@@ -91,6 +91,40 @@ void BM_CompareStrcmp(benchmark::State& state) {
 }
 MORVEK_BENCH(BM_CompareStrcmp, "Compare", "strcmp");
 
+// --- == on equal strings: every byte compared ----------------------------
+
+void BM_EqualIString(benchmark::State& state) {
+  const std::string& text = englishText(sizeOf(state));
+  const IString a(text.c_str()), b(text.c_str());
+  for (auto _ : state) benchmark::DoNotOptimize(a == b);
+  countBytes(state, text.size());
+}
+MORVEK_BENCH(BM_EqualIString, "Equal", "IString");
+
+void BM_EqualStdString(benchmark::State& state) {
+  const std::string& text = englishText(sizeOf(state));
+  const std::string a = text, b = text;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(a);
+    benchmark::DoNotOptimize(a == b);
+  }
+  countBytes(state, text.size());
+}
+MORVEK_BENCH(BM_EqualStdString, "Equal", "std::string");
+
+void BM_EqualStrcmp(benchmark::State& state) {
+  const std::string& text = englishText(sizeOf(state));
+  const std::string other = text;
+  const char* a = text.c_str();
+  const char* b = other.c_str();
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(a);
+    benchmark::DoNotOptimize(std::strcmp(a, b) == 0);
+  }
+  countBytes(state, text.size());
+}
+MORVEK_BENCH(BM_EqualStrcmp, "Equal", "strcmp");
+
 // --- Concatenation of two halves into a new string ------------------------
 
 void BM_ConcatIString(benchmark::State& state) {

@@ -1,12 +1,14 @@
 #!/usr/bin/env python3
 """Writes docs/performance.md and docs/performance.png from one run of
-morvek_bench (JSON output) and the table printed by morvek_memory.
+morvek_bench (JSON output), the table printed by morvek_memory, and the JSON
+of morvek_scaling and morvek_corpus.
 
-usage: report.py RESULTS.json MEMORY.md OUTDIR
+usage: report.py RESULTS.json MEMORY.md SCALING.json CORPUS.json OUTDIR
 """
 import json
 import os
 import platform
+import statistics
 import subprocess
 import sys
 from collections import defaultdict
@@ -23,6 +25,8 @@ BIG = (4096, 1 << 20)
 TARGETS = [
     ("Compare", BIG, "peer:std::string", 1 / 1.1,
      "comparison at most 1.1x the time of std::string::compare"),
+    ("Equal", BIG, "peer:std::string", 1.0,
+     "== on equal strings at least 1.0x std::string's =="),
     ("Concat", BIG, "peer:std::string", 1.0,
      "operator+ at most 1.0x the time of std::string operator+"),
     ("UpperCase", BIG, "peer:absl::AsciiStrToUpper", 1.0,
@@ -54,8 +58,18 @@ TARGETS = [
 # Operations whose name starts with this are the pathological searches,
 # each held to an absolute floor at 1 MiB.
 PATHOLOGICAL = ("Path", 0.25)
-# At 64 B every operation: at most 1.5x the time of its best peer.
+# At 64 B every operation: at most 1.5x the time of its best peer; these
+# at most 1.2x.
 SMALL = 1 / 1.5
+SMALL_STRICT = {"IndexOf": 1 / 1.2, "LastIndexOf": 1 / 1.2, "Equal": 1 / 1.2,
+                "TranslateSparse": 1 / 1.2, "Strip": 1 / 1.2}
+# Scaling: time per byte at 16 MiB at most this many times that at 1 MiB;
+# one-character replacement with every byte a hit at least this fast.
+SCALING_RATIO = 1.3
+DENSE_GBPS = 0.3
+# Needle corpus: median and worst ratio to the best peer, each direction.
+CORPUS_MEDIAN = 1.3
+CORPUS_WORST = 0.8
 
 # Why a target is missed, shown beside it only when the run misses it.
 WHY = {
@@ -69,16 +83,27 @@ WHY = {
         "absl::StrReplaceAll searches once and appends to a growing buffer. "
         "At 4 KiB, where the hits fit, translate is well ahead."),
     "IndexOf@64": (
-        "At 64 B glibc's strstr takes about 7 ns. indexOf has fixed costs "
-        "strstr does not: it measures the needle (strlen), must bound the "
-        "search by the object's length and stop at the first NUL byte, and "
-        "sets up a vector filter that examines two overlapping 32-byte "
-        "blocks; together about 20 ns. From 4 KiB on the same filter runs at "
-        "strstr's speed or better."),
+        "At 64 B a search takes a few nanoseconds and fixed costs decide: "
+        "indexOf is an exported member called through the PLT; it measures "
+        "the needle (strlen), bounds the search by the object's length and "
+        "start, and on a text of up to 64 bytes reads it as one masked "
+        "AVX-512 block that also finds the first NUL byte. strstr, an "
+        "ifunc-selected routine of the C library, has none of the bounds to "
+        "check. From 4 KiB on the filter leads strstr (see the corpus)."),
     "LastIndexOf@64": (
-        "As for indexOf: strlen of the needle, the bound by endPos, the "
-        "check for a NUL byte before the hit and the vector set-up are fixed "
-        "costs of about 20 ns against strstr's 7 ns at this size."),
+        "As for indexOf: the exported call, strlen of the needle and the "
+        "bound by endPos are fixed costs of a few nanoseconds against the "
+        "peer's; the search itself is the same masked block."),
+    "Equal@64": (
+        "operator== is an exported function of the shared object, reached "
+        "through the PLT, that calls memcmp over the shorter length and its "
+        "terminator: two calls where std::string's inline == makes one "
+        "memcmp call. At 64 B a comparison takes about 2 ns, so the extra "
+        "call and return decide."),
+    "TranslateSparse@64": (
+        "translate first looks for the text's end (the first NUL byte) and "
+        "counts the occurrences before it builds anything; at 64 B these "
+        "fixed steps take as long as the peer's find loop."),
     "Strip@64": (
         "stripBlanks returns a new string of exactly the kept length: one "
         "allocation, as Abseil's figure (a std::string built from "
@@ -177,8 +202,12 @@ def fmt_size(s):
 
 
 def main():
-    results, memory, outdir = sys.argv[1:4]
+    results, memory, scaling_path, corpus_path, outdir = sys.argv[1:6]
     context, rows, times, units = load(results)
+    with open(scaling_path) as f:
+        scaling = json.load(f)["cases"]
+    with open(corpus_path) as f:
+        corpus = json.load(f)["corpora"]
     out = []
     w = out.append
     w("# Performance\n")
@@ -195,6 +224,11 @@ def main():
     w("Texts are English-like words drawn from a fixed vocabulary with a "
       "fixed seed, at 64 B, 4 KiB and 1 MiB. `memcpy` of the same bytes is "
       "the bandwidth reference.\n")
+    w("The machine may be shared with other jobs, so every figure is a "
+      "median: of the repetitions of each benchmark, and of the rounds of "
+      "the scaling and corpus tables, which time the thread's processor "
+      "time and alternate the implementations within each round. Rerun "
+      "before believing a small loss.\n")
 
     # --- targets
     w("## Targets\n")
@@ -234,23 +268,30 @@ def main():
             val, peer = ratio_to(rows, op, impl, 64, "best")
             if val is None:
                 continue
-            ok = val >= SMALL
+            bound = SMALL_STRICT.get(op, SMALL) if impl == "IString" else SMALL
+            ok = val >= bound
             if not ok:
                 missed.append((f"{op} ({impl}) at 64 B vs {peer}", 64,
-                               f"{val:.2f}x", f">= {SMALL:.2f}x",
+                               f"{val:.2f}x", f">= {bound:.2f}x",
                                WHY.get(op + "@64")))
-            w(f"| {op} ({impl}) at most 1.5x the time of the best peer "
-              f"({peer}) | 64 B | {val:.2f}x | >= {SMALL:.2f}x | "
+            w(f"| {op} ({impl}) at most {1 / bound:.1f}x the time of the best "
+              f"peer ({peer}) | 64 B | {val:.2f}x | >= {bound:.2f}x | "
               f"{'yes' if ok else '**no**'} |")
+    scaling_targets(scaling, w, missed)
+    corpus_targets(corpus, w, missed)
     w("")
     if missed:
         w("### Targets missed in this run\n")
         for text, size, shown, need, why in missed:
-            w(f"- {text}, {fmt_size(size)}: {shown} where {need} is required."
+            where = f", {fmt_size(size)}" if size else ""
+            w(f"- {text}{where}: {shown} where {need} is required."
               + (f" {why}" if why else ""))
         w("")
     else:
         w("Every target holds in this run.\n")
+
+    scaling_table(scaling, w)
+    corpus_table(corpus, w)
 
     # --- per-operation throughput
     w("## Throughput per operation\n")
@@ -314,6 +355,170 @@ def main():
     with open(os.path.join(outdir, "performance.md"), "w") as f:
         f.write("\n".join(out))
     chart(rows, os.path.join(outdir, "performance.png"))
+
+
+def fmt_mib(size):
+    return fmt_size(size)
+
+
+# Why a scaling or corpus target is missed, shown only when it is.
+WHY_SCALING = (
+    "At 1 MiB the text and the result stay in the processor's caches; at "
+    "16 MiB they come from memory. Operations that run near memory speed "
+    "(copies, comparisons, searches, case mapping) therefore slow down per "
+    "byte whatever does them: the reference rows show memcpy and memchr "
+    "slowing down by as much on this machine. A quadratic operation would "
+    "show a ratio near 16.")
+WHY_DENSE = (
+    "With every byte a hit, replacement writes the output once per byte "
+    "after a counting pass over the same bytes; on a machine shared with "
+    "other jobs the figure also carries their load on the caches.")
+WHY_CORPUS = (
+    "The needle's rarest byte by the built-in frequency table is the one "
+    "scanned for; when it is as frequent in this text as the bytes strstr "
+    "or memchr look for, IString does the same work with its own fixed "
+    "costs, and a run of the suite on a loaded machine moves single needles "
+    "by tens of per cent.")
+
+
+def reference_ratio(scaling):
+    refs = [c["ratio"] for c in scaling if c["family"] == "reference"]
+    return max(refs) if refs else None
+
+
+def scaling_targets(scaling, w, missed):
+    ref = reference_ratio(scaling)
+    ops = [c for c in scaling if c["family"] != "reference"]
+    holding = [c for c in ops if c["ratio"] <= SCALING_RATIO]
+    within_ref = [c for c in ops
+                  if ref is not None and c["ratio"] <= SCALING_RATIO * ref]
+    ok = len(holding) == len(ops)
+    shown = f"{len(holding)} of {len(ops)}"
+    w(f"| every operation: time per byte at 16 MiB at most "
+      f"{SCALING_RATIO}x that at 1 MiB (see Scaling) | 1 and 16 MiB | "
+      f"{shown} | all | {'yes' if ok else '**no**'} |")
+    if ref is not None:
+        w(f"| every operation within {SCALING_RATIO}x of the slowest "
+          f"reference's own ratio ({ref:.2f}) | 1 and 16 MiB | "
+          f"{len(within_ref)} of {len(ops)} | all | "
+          f"{'yes' if len(within_ref) == len(ops) else '**no**'} |")
+    if not ok:
+        worst = max(ops, key=lambda c: c["ratio"])
+        missed.append((f"scaling: {len(ops) - len(holding)} operations over "
+                       f"{SCALING_RATIO}x, the worst {worst['name']} at "
+                       f"{worst['ratio']:.2f}x", None, shown, "all",
+                       WHY_SCALING))
+    for c in ops:
+        if c["family"] == "replace" and "every byte a hit" in c["name"]:
+            good = c["gbps_16m"] >= DENSE_GBPS
+            w(f"| {c['name']} at least {DENSE_GBPS} GB/s | 16 MiB | "
+              f"{c['gbps_16m']:.2f} GB/s | >= {DENSE_GBPS:.2f} GB/s | "
+              f"{'yes' if good else '**no**'} |")
+            if not good:
+                missed.append((c["name"], 16 << 20,
+                               f"{c['gbps_16m']:.2f} GB/s",
+                               f">= {DENSE_GBPS} GB/s", WHY_DENSE))
+
+
+def corpus_ratios(corpus_entry, backward):
+    """(ratio to the best peer, peer, needle) per needle of one corpus."""
+    out = []
+    key = "ns_backward" if backward else "ns"
+    for n in corpus_entry["needles"]:
+        times = n[key]
+        peers = [(v, k) for k, v in times.items() if k != "IString"]
+        best, peer = min(peers)
+        out.append((best / times["IString"], peer, n["needle"]))
+    return out
+
+
+def show_needle(needle):
+    return "`" + json.dumps(needle)[1:-1].replace("`", "\\`") + "`"
+
+
+def corpus_targets(corpus, w, missed):
+    for c in corpus:
+        for backward in (False, True):
+            r = corpus_ratios(c, backward)
+            values = [x for x, _, _ in r]
+            median = statistics.median(values)
+            worst = min(r)
+            direction = "backward" if backward else "forward"
+            for what, val, need in (("median", median, CORPUS_MEDIAN),
+                                    ("worst needle", worst[0], CORPUS_WORST)):
+                good = val >= need
+                w(f"| corpus {c['name']}, {direction}: {what} ratio to the "
+                  f"best peer | 1 MiB | {val:.2f}x | >= {need:.2f}x | "
+                  f"{'yes' if good else '**no**'} |")
+                if not good:
+                    missed.append((f"corpus {c['name']} {direction} {what}"
+                                   + (f" ({show_needle(worst[2])} against "
+                                      f"{worst[1]})" if what != "median"
+                                      else ""), 1 << 20, f"{val:.2f}x",
+                                   f">= {need:.2f}x", WHY_CORPUS))
+
+
+def scaling_table(scaling, w):
+    w("## Scaling: 1 MiB against 16 MiB\n")
+    w("Every operation of every family on dense, repetitive input (one-"
+      "character patterns replaced everywhere, every byte a hit, limits and "
+      "starts in the middle, one-letter words, long runs of blanks), timed "
+      "by `morvek_scaling` at 1 MiB and at 16 MiB. The ratio is the time per "
+      "byte at 16 MiB over that at 1 MiB: a linear operation stays near 1, "
+      "or near the reference rows' ratio when it runs at memory speed; a "
+      "quadratic one shows about 16. The program keeps freed memory for "
+      "reuse, so that it measures the operations rather than the kernel's "
+      "zeroing of fresh pages for each large result.\n")
+    w("| family | operation | ns/byte 1 MiB | ns/byte 16 MiB | ratio | "
+      "GB/s at 16 MiB |")
+    w("|---|---|---:|---:|---:|---:|")
+    for c in scaling:
+        flag = "" if c["ratio"] <= SCALING_RATIO else " **"
+        name = c["name"].replace("|", "\\|")
+        w(f"| {c['family']} | {name} | "
+          f"{c['ns_per_byte_1m']:.3f} | {c['ns_per_byte_16m']:.3f} | "
+          f"{flag.strip()}{c['ratio']:.2f}{flag.strip()} | "
+          f"{c['gbps_16m']:.2f} |")
+    w("")
+
+
+def corpus_table(corpus, w):
+    w("## Needle corpus\n")
+    w("`morvek_corpus` searches 1 MiB of English-like prose, of C/C++-like "
+      "code and of random bytes for needles absent from the text, so that "
+      "the whole text is scanned: common first and last bytes, a rare first "
+      "byte, runs of one byte, 2- and 3-byte needles, long phrases of common "
+      "words, needles ending in punctuation. Where a needle occurred in the "
+      "generated text its occurrences were overwritten (column `broken`). "
+      "Ratios are the best peer's time over IString's: forward against "
+      "`strstr`, `memmem` and `std::string_view::find`; backward "
+      "(`lastIndexOf`) against `std::string_view::rfind` and `strstr` over "
+      "the same bytes.\n")
+    w("| text | direction | needles | median | worst | worst needles |")
+    w("|---|---|---:|---:|---:|---|")
+    for c in corpus:
+        for backward in (False, True):
+            r = corpus_ratios(c, backward)
+            worst = sorted(r)[:3]
+            w(f"| {c['name']} | {'backward' if backward else 'forward'} | "
+              f"{len(r)} | {statistics.median(x for x, _, _ in r):.2f} | "
+              f"{worst[0][0]:.2f} | "
+              + ", ".join(f"{show_needle(n)} {x:.2f} ({p})"
+                          for x, p, n in worst) + " |")
+    w("")
+    w("<details><summary>Every needle</summary>\n")
+    w("| text | needle | length | broken | IString GB/s | forward ratio | "
+      "backward ratio |")
+    w("|---|---|---:|---:|---:|---:|---:|")
+    for c in corpus:
+        fwd = corpus_ratios(c, False)
+        bwd = corpus_ratios(c, True)
+        for n, f, b in zip(c["needles"], fwd, bwd):
+            gb = (1 << 20) / n["ns"]["IString"]
+            w(f"| {c['name']} | {show_needle(n['needle'])} | {n['length']} | "
+              f"{n['broken']} | {gb:.1f} | {f[0]:.2f} ({f[1]}) | "
+              f"{b[0]:.2f} ({b[1]}) |")
+    w("\n</details>\n")
 
 
 def chart(rows, path):

@@ -1,17 +1,22 @@
 #!/usr/bin/env bash
 # Runs the benchmark suite once (Release build) and writes
-# docs/performance.md and docs/performance.png from that run.
+# docs/performance.md and docs/performance.png from that run: the Google
+# Benchmark suite (morvek_bench), the memory table, the scaling table
+# (1 MiB against 16 MiB) and the needle corpus.
 #
 #   bench/report.sh            # 3 repetitions of 0.2 s, medians reported
-#   REPS=5 MIN_TIME=0.5 bench/report.sh
+#   REPS=5 MIN_TIME=0.5 ROUNDS=9 bench/report.sh
 #
-# The machine should be otherwise idle: the figures are only as steady as it.
+# Takes about ten minutes on a machine of two processors. Every figure is a
+# median, but the machine should still be otherwise idle: the figures are
+# only as steady as it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bench/setup.sh --report
 cmake --preset release >/dev/null
-cmake --build --preset release --target morvek_bench morvek_memory
+cmake --build --preset release --target morvek_bench morvek_memory \
+  morvek_scaling morvek_corpus
 
 out=build/release/bench
 "$out/morvek_bench" \
@@ -20,5 +25,8 @@ out=build/release/bench
   --benchmark_min_time="${MIN_TIME:-0.2}" \
   --benchmark_out="$out/results.json" --benchmark_out_format=json
 "$out/morvek_memory" >"$out/memory.md"
+"$out/morvek_scaling" "${ROUNDS:-5}" >"$out/scaling.json"
+"$out/morvek_corpus" "${ROUNDS:-7}" >"$out/corpus.json"
 # Debian's interpreter, which sees Debian's matplotlib.
-/usr/bin/python3 bench/report.py "$out/results.json" "$out/memory.md" docs
+/usr/bin/python3 bench/report.py "$out/results.json" "$out/memory.md" \
+  "$out/scaling.json" "$out/corpus.json" docs

@@ -1,23 +1,15 @@
+// Replacement: worked examples, limits and start positions, NUL bytes,
+// aliasing arguments and buffer keeping. The property tests compare change
+// with the model on long texts, around the batch sizes and beyond 512 hits.
 #include <gtest/gtest.h>
-#include <istring.hpp>
+
+#include <algorithm>
+#include <chrono>
+#include <string>
 
 #include "test_util.hpp"
 
-#include <string>
-
 namespace {
-
-// Every character of a string literal, inner NUL bytes included.
-template <std::size_t N>
-std::string lit(const char (&text)[N]) {
-  return std::string(text, N - 1);
-}
-
-std::string textOf(const IString& s) {
-  return s.length() ? std::string(static_cast<const char*>(s), s.length()) : "";
-}
-
-}  // namespace
 
 TEST(Change, ReplacesFromStartWithinLimit) {
   const std::string a50(50, 'a');
@@ -25,57 +17,99 @@ TEST(Change, ReplacesFromStartWithinLimit) {
     std::string text, in, out;
     unsigned start, limit;
     std::string want;
-  } cases[] = {
-      {"abcabc", "bc", "X", 3, 10, "abcaX"},
-      {"abcabc", "bc", "X", 0, 10, "aXaX"},
+  } rows[] = {
+      {"abcabc", "bc", "X", 3, ~0u, "abcaX"},
+      {"abcabc", "bc", "X", 0, ~0u, "aXaX"},
       {"aaaa", "a", "bb", 1, 2, "bbbbaa"},
-      {"abcd", "bc", "X", 3, 10, "abcd"},
-      {lit("ab\0ab"), "b", "XYZ", 1, 10, lit("aXYZ\0ab")},
-      {lit("a\0ab"), "a", "X", 3, 10, lit("a\0Xb")},
-      {lit("a\0b"), lit("a\0b"), "X", 1, 10, lit("a\0b")},
-      {a50 + "b", a50.substr(40) + "b", "X", 1, 10, a50.substr(10) + "X"},
+      {"aaaa", "aa", "", 1, ~0u, ""},           // empty, not null
+      {"aaa", "aa", "b", 1, ~0u, "ba"},         // no overlapping occurrences
+      {"abab", "ab", "ab!", 1, ~0u, "ab!ab!"},  // output not searched again
+      {"abcd", "bc", "X", 3, ~0u, "abcd"},
+      {"abcd", "bc", "X", 1, 0, "abcd"},
+      {lit("ab\0ab"), "b", "XYZ", 1, ~0u, lit("aXYZ\0ab")},  // stops at NUL
+      {lit("a\0ab"), "a", "X", 3, ~0u, lit("a\0Xb")},        // from startPos
+      {lit("a\0b"), lit("a\0b"), "X", 1, ~0u, lit("a\0b")},  // NUL in input
+      {a50 + lit("\0") + a50, lit("a\0a"), "X", 1, ~0u, a50 + lit("\0") + a50},
+      {a50 + "b", a50.substr(40) + "b", "X", 1, ~0u, a50.substr(10) + "X"},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(testing::PrintToString(c.text) + " " +
-                 testing::PrintToString(c.in));
-    const IString in = withBytes(c.in), out = withBytes(c.out);
-    IString s[4] = {withBytes(c.text), withBytes(c.text), withBytes(c.text),
-                    withBytes(c.text)};
-    EXPECT_EQ(textOf(s[0].change(in, out, c.start, c.limit)), c.want);
-    if (c.in.find('\0') != std::string::npos) continue;
-    EXPECT_EQ(textOf(s[1].change(in, c.out.c_str(), c.start, c.limit)), c.want);
-    EXPECT_EQ(textOf(s[2].change(c.in.c_str(), out, c.start, c.limit)), c.want);
-    EXPECT_EQ(
-        textOf(s[3].change(c.in.c_str(), c.out.c_str(), c.start, c.limit)),
-        c.want);
+  for (const auto& r : rows) {
+    SCOPED_TRACE(testing::PrintToString(r.text) + " " +
+                 testing::PrintToString(r.in));
+    const IString in = withBytes(r.in), out = withBytes(r.out);
+    const IString text = withBytes(r.text);
+    IString s[4] = {text, text, text, text};
+    EXPECT_EQ(bytes(s[0].change(in, out, r.start, r.limit)), r.want);
+    EXPECT_EQ(bytes(IString::change(text, in, out, r.start, r.limit)), r.want);
+    if (r.in.find('\0') != std::string::npos) continue;
+    EXPECT_EQ(bytes(s[1].change(in, r.out.c_str(), r.start, r.limit)), r.want);
+    EXPECT_EQ(bytes(s[2].change(r.in.c_str(), out, r.start, r.limit)), r.want);
+    EXPECT_EQ(bytes(s[3].change(r.in.c_str(), r.out.c_str(), r.start, r.limit)),
+              r.want);
   }
 }
 
-TEST(Change, KeepsBufferWhenNothingIsReplaced) {
-  IString s("abcabc"), null_string(static_cast<const char*>(nullptr)), empty;
+// Limits around the batches in which hits are collected.
+TEST(Change, LimitCountsEveryBatch) {
+  for (unsigned limit : {127u, 128u, 129u, 511u, 512u, 513u, 600u, 640u}) {
+    IString s(std::string(1000, 'a'));
+    EXPECT_EQ(bytes(s.change("a", "b", 1, limit)),
+              std::string(limit, 'b') + std::string(1000 - limit, 'a'));
+  }
+}
+
+TEST(Change, KeepsTheBufferWhenNothingIsReplaced) {
+  IString s("abcabc"), null_string = nullString(), empty;
   const char* before = s;
   s.change("b", "X", 1, 0).change("zz", "X").change(IString(), "X");
-  s.change(static_cast<const char*>(nullptr), "X").change("c", "X", 7);
-  EXPECT_EQ(static_cast<const char*>(s.translate("q", "X")), before);
-  EXPECT_EQ(textOf(s), "abcabc");
-  EXPECT_EQ(static_cast<const char*>(null_string.change("a", "b")), nullptr);
-  EXPECT_NE(static_cast<const char*>(empty.translate("a", "b")), nullptr);
-  // Deleting every character leaves the empty string, not the null string.
-  s.change("abc", static_cast<const char*>(nullptr));
-  EXPECT_TRUE(s.length() == 0 && static_cast<const char*>(s) != nullptr);
+  s.change(kNone, "X").change("c", "X", 7).translate("q", "X");
+  EXPECT_EQ(bufferOf(s), before);
+  EXPECT_EQ(bytes(s), "abcabc");
+  EXPECT_EQ(bytes(null_string.change("a", "b")), kNullText);
+  EXPECT_EQ(bytes(empty.translate("a", "b")), "");
 }
 
 TEST(Change, ArgumentsMayBeTheObjectOrItsBuffer) {
   IString s("ab"), t("abab"), u("abab");
-  EXPECT_EQ(textOf(s.change(s, "x")), "x");
-  EXPECT_EQ(textOf(t.change(IString("b"), t)), "aababaabab");
-  EXPECT_EQ(textOf(u.translate(static_cast<const char*>(u) + 2, u)),
-            "abababab");
-  EXPECT_EQ(textOf(IString::change(u, "ab", "", 5)), "abab");
-  EXPECT_EQ(textOf(u), "abababab");
+  EXPECT_EQ(bytes(s.change(s, "x")), "x");
+  EXPECT_EQ(bytes(t.change(IString("b"), t)), "aababaabab");
+  EXPECT_EQ(bytes(u.translate(bufferOf(u) + 2, u)), "abababab");
+  EXPECT_EQ(bytes(IString::change(u, "ab", "", 5)), "abab");
+  EXPECT_EQ(bytes(u), "abababab");
 }
 
 TEST(Translate, ReplacesEveryOccurrenceUpToNulWhateverThePad) {
-  IString s = withBytes(std::string("a.b.c\0.", 7));
-  EXPECT_EQ(textOf(s.translate(".", "::", 'x')), std::string("a::b::c\0.", 9));
+  IString s = withBytes(lit("a.b.c\0."));
+  EXPECT_EQ(bytes(s.translate(".", "::", 'x')), lit("a::b::c\0."));
 }
+
+// The least time of a few runs of `f`, in microseconds.
+template <class F>
+double leastTime(F f) {
+  double least = 1e12;
+  for (int run = 0; run < 5; ++run) {
+    const auto start = std::chrono::steady_clock::now();
+    f();
+    least = std::min(least, std::chrono::duration<double, std::micro>(
+                                std::chrono::steady_clock::now() - start)
+                                .count());
+  }
+  return least;
+}
+
+// A candidate whose first and last bytes match but whose middle does not
+// costs about as much as any other position: searching a text that ends in
+// one takes not much longer than searching one without.
+TEST(Change, FailedCandidateCostsLittle) {
+  const std::string clean(1 << 21, 'x');
+  IString plain(clean + "xxx"), candidate(clean + "axc");  // nothing to change
+  const double base = leastTime([&] { plain.change("abc", "-"); });
+  const double slow = leastTime([&] { candidate.change("abc", "-"); });
+  EXPECT_LT(slow, 4 * base + 500) << base;
+  unsigned at = 1;
+  const double find = leastTime([&] { at = candidate.indexOf("abc"); });
+  EXPECT_LT(find, 4 * base + 500) << base;
+  EXPECT_EQ(at, 0u);
+  EXPECT_EQ(candidate.length(), clean.size() + 3);
+}
+
+}  // namespace

@@ -1,168 +1,105 @@
+// Search and classification: worked examples and the edge cases around NUL
+// bytes, empty and one-character patterns, start and end positions. The
+// property tests (tests/model) compare every search with the model on long
+// texts.
 #include <gtest/gtest.h>
-#include <istring.hpp>
 
-#include <random>
-#include <string>
+#include "test_util.hpp"
 
 namespace {
 
-// A string holding exactly the bytes of `s`, inner NUL bytes included.
-IString bytes(const std::string& s) {
-  IString r("");
-  for (std::size_t i = 0; i < s.size(); ++i) r[i + 1] = s[i];
-  return r;
-}
-
-const IString null_string(static_cast<const char*>(nullptr));
-const IString ab_nul_ab = bytes(std::string("ab\0ab", 5));
+const std::string kAbNulAb = lit("ab\0ab");
 
 TEST(DigitPredicates, Classes) {
-  auto classes = [](const IString& s) {
-    return std::to_string(s.isBinaryDigits()) + std::to_string(s.isDigits()) +
-           std::to_string(s.isHexDigits());
-  };
-  const std::pair<std::string, const char*> cases[] = {
-      {"0101", "111"}, {"012", "011"},
-      {"1aF", "001"},  {"9fAF", "001"},
-      {"0x1F", "000"}, {"12 ", "000"},
-      {"", "111"},     {std::string("1\0", 2), "000"}};
-  for (const auto& c : cases) EXPECT_EQ(classes(bytes(c.first)), c.second);
-  for (char c : std::string("/:@G`g")) EXPECT_EQ(classes(IString(c)), "000");
-  EXPECT_EQ(classes(null_string), "111");
+  const struct {
+    std::string text;
+    const char* bdx;  // isBinaryDigits, isDigits, isHexDigits
+  } rows[] = {{"0101", "111"},     {"012", "011"}, {"1aF", "001"},
+              {"0x1F", "000"},     {"12 ", "000"}, {"", "111"},
+              {lit("1\0"), "000"}, {"/", "000"},   {":", "000"},
+              {"@", "000"},        {"G", "000"},   {"`", "000"},
+              {"g", "000"},        {"+1", "000"}};
+  for (const auto& r : rows) {
+    const IString s = withBytes(r.text);
+    EXPECT_EQ(std::to_string(s.isBinaryDigits()) +
+                  std::to_string(s.isDigits()) +
+                  std::to_string(s.isHexDigits()),
+              r.bdx)
+        << r.text;
+  }
+  EXPECT_TRUE(nullString().isDigits());
 }
 
 TEST(CharSearch, PositionsAndCounts) {
-  const IString banana("banana");
-  EXPECT_EQ(banana.indexOf('a', 3), 4u);
-  EXPECT_EQ(banana.indexOf('a', 0), 2u);
-  EXPECT_EQ(banana.occurrencesOf('a', 3), 2u);
-  EXPECT_EQ(banana.lastIndexOf('a', 5), 4u);
-  EXPECT_EQ(banana.lastIndexOf('b', 0), 0u);
-  EXPECT_EQ(IString("aaab").indexOfAnyBut('a'), 4u);
-  // The character forms walk the whole length, NUL bytes included.
-  EXPECT_EQ(ab_nul_ab.indexOf('b', 3), 5u);
-  EXPECT_EQ(ab_nul_ab.lastIndexOf('\0'), 3u);
-  EXPECT_EQ(ab_nul_ab.occurrencesOf('a'), 2u);
-  EXPECT_EQ(ab_nul_ab.indexOfAnyBut('a', 3), 3u);
-  EXPECT_EQ(null_string.indexOf('a') + null_string.lastIndexOf('a') +
-                null_string.indexOfAnyBut('a') + null_string.occurrencesOf('a'),
-            0u);
+  const struct {
+    std::string text;
+    char c;
+    unsigned pos, indexOf, lastIndexOf, anyBut, count;
+  } rows[] = {
+      {"banana", 'a', 3, 4, 2, 3, 2},  {"banana", 'a', 0, 2, 0, 1, 3},
+      {"banana", 'b', 7, 0, 1, 0, 0},  {"aaab", 'a', 1, 1, 1, 4, 3},
+      {kAbNulAb, 'b', 3, 5, 2, 3, 1},  {kAbNulAb, '\0', 1, 3, 0, 1, 1},
+      {kAbNulAb, '\0', 9, 0, 3, 0, 0}, {"", 'a', 1, 0, 0, 0, 0},
+  };
+  for (const auto& r : rows) {
+    const IString s = withBytes(r.text);
+    EXPECT_EQ(s.indexOf(r.c, r.pos), r.indexOf) << r.text << r.pos;
+    EXPECT_EQ(s.lastIndexOf(r.c, r.pos), r.lastIndexOf) << r.text << r.pos;
+    EXPECT_EQ(s.indexOfAnyBut(r.c, r.pos), r.anyBut) << r.text << r.pos;
+    EXPECT_EQ(s.occurrencesOf(r.c, r.pos), r.count) << r.text << r.pos;
+  }
+  EXPECT_EQ(IString("banana").lastIndexOf('a'), 6u);
 }
 
 TEST(SubstringSearch, PositionsAndBounds) {
-  const IString banana("banana"), abc("abc"), empty("");
-  const char* const none = nullptr;
-  const unsigned all = 0xFFFFFFFFu;
-  struct Case {
-    const IString& s;
+  const std::string pad(40, 'x');
+  const struct {
+    std::string text;
     const char* pat;
     unsigned from, first;  // indexOf(pat, from) gives first
     unsigned to, last;     // lastIndexOf(pat, to) gives last
-  } cases[] = {
-      // More in AgreesWithByteByByteScan below.
-      {banana, "ana", 3, 4, 5, 2},
-      {banana, "n", 1, 3, 4, 3},
-      {abc, "", 5, 0, 0, 1},
-      {empty, "", 1, 0, 5, 1},
-      {banana, none, 1, 0, 6, 0},
-      {null_string, "", 1, 0, all, 1},
-      {null_string, "ab", 1, 0, all, 0},
-      {ab_nul_ab, "ab", 2, 0, 5, 1},
+  } rows[] = {
+      {"banana", "ana", 3, 4, 5, 2},
+      {"banana", "ana", 0, 2, ~0u, 4},
+      {"banana", "n", 1, 3, 4, 3},
+      {"abc", "", 2, 4, 2, 3},  // empty: where the scan stops
+      {"abc", "", 5, 0, 0, 1},
+      {"", "", 1, 0, 5, 1},
+      {"banana", kNone, 1, 0, 6, 0},
+      {kAbNulAb, "ab", 2, 0, 5, 1},  // the scan stops at the NUL byte
+      {kAbNulAb, "", 1, 3, ~0u, 6},
+      {kAbNulAb, "b", 3, 5, 5, 5},              // one character: the char form
+      {"aaabaa" + pad, "aabaa", 1, 2, ~0u, 2},  // a failed candidate first
+      {pad + "aabaaa", "aabaa", 1, 41, ~0u, 41},
+      {pad + "abc", "abc", 1, 41, 42, 0},  // must end by `to`
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(c.s.indexOf(c.pat, c.from), c.first) << c.s << " " << c.from;
-    EXPECT_EQ(c.s.lastIndexOf(c.pat, c.to), c.last) << c.s << " " << c.to;
+  for (const auto& r : rows) {
+    const IString s = withBytes(r.text);
+    EXPECT_EQ(s.indexOf(r.pat, r.from), r.first) << r.text << " " << r.from;
+    EXPECT_EQ(s.lastIndexOf(r.pat, r.to), r.last) << r.text << " " << r.to;
   }
-  EXPECT_EQ(banana.lastIndexOf("ana"), 4u);  // by default the whole text
-  // A failed candidate right next to a hit.
-  const std::string pad(20, 'x');
-  EXPECT_EQ(IString(("aaabaa" + pad).c_str()).indexOf("aabaa"), 2u);
-  EXPECT_EQ(IString((pad + "aabaaa").c_str()).lastIndexOf("aabaa"), 21u);
+  EXPECT_EQ(nullString().indexOf(""), 0u);
+  EXPECT_EQ(nullString().lastIndexOf(""), 1u);
+  EXPECT_EQ(nullString().lastIndexOf("ab"), 0u);
 }
 
+// A NUL byte in the text belongs to every set of other than one character.
 TEST(IndexOfAnyBut, Sets) {
-  EXPECT_EQ(IString("abcx").indexOfAnyBut("abc", 0), 4u);
-  EXPECT_EQ(IString("abca").indexOfAnyBut("abc"), 0u);
-  EXPECT_EQ(IString("abc").indexOfAnyBut(""), 1u);
-  EXPECT_EQ(IString("\xE9\xE9z").indexOfAnyBut("\xE9y"), 3u);
-  EXPECT_EQ(IString("a").indexOfAnyBut(static_cast<const char*>(nullptr)), 0u);
-  // A NUL byte in the text belongs to every set of other than one character.
-  EXPECT_EQ(ab_nul_ab.indexOfAnyBut("ab"), 0u);
-  EXPECT_EQ(bytes(std::string("\0\0a", 3)).indexOfAnyBut(""), 3u);
-}
-
-// The searches as strchr/strncmp and strstr loops run them, byte by byte
-// over the buffer and its terminator.
-unsigned referenceIndexOf(const std::string& text, const std::string& pat,
-                          unsigned pos) {
-  const std::string buf = text + '\0';
-  if (pos == 0) pos = 1;
-  if (pat.size() == 1) {
-    const std::size_t at = text.find(pat[0], pos - 1);
-    return at == std::string::npos ? 0 : static_cast<unsigned>(at + 1);
-  }
-  if (text.empty() || pos > text.size() + 1) return 0;
-  for (std::size_t i = pos - 1;; ++i) {
-    while (buf[i] != pat.c_str()[0] && buf[i] != '\0') ++i;  // strchr
-    if (buf[i] != pat.c_str()[0]) return 0;
-    if (buf.compare(i, pat.size(), pat) == 0) return unsigned(i + 1);
-  }
-}
-
-unsigned referenceLastIndexOf(const std::string& text, const std::string& pat,
-                              unsigned end) {
-  if (end > text.size()) end = static_cast<unsigned>(text.size());
-  if (pat.size() == 1) {
-    const std::size_t at =
-        end ? text.rfind(pat[0], end - 1) : std::string::npos;
-    return at == std::string::npos ? 0 : static_cast<unsigned>(at + 1);
-  }
-  if (pat.empty()) return end + 1;
-  unsigned result = 0;
-  for (std::size_t i = 0; i < text.size() && text[i] != '\0'; ++i) {
-    if (text.compare(i, pat.size(), pat) != 0) continue;
-    if (i + pat.size() > end) break;
-    result = static_cast<unsigned>(i + 1);
-  }
-  return result;
-}
-
-TEST(SubstringSearch, AgreesWithByteByByteScan) {
-  std::mt19937 rng(12345);
-  auto below = [&rng](std::size_t n) {
-    return static_cast<unsigned>(rng() % n);
+  const std::string nuls = lit("ab\0ab\0") + std::string(70, 'a') + lit("\0c");
+  const struct {
+    std::string text;
+    const char* set;
+    unsigned from, want;
+  } rows[] = {
+      {"banana", "ab", 1, 3},       {"abcx", "abc", 0, 4},
+      {"abca", "abc", 1, 0},        {"abc", "", 1, 1},
+      {"\xE9\xE9z", "\xE9y", 1, 3}, {"a", kNone, 1, 0},
+      {kAbNulAb, "ab", 1, 0},       {lit("\0\0a"), "", 1, 3},
+      {nuls, "ab", 1, 78},          {nuls, "a", 1, 2},
   };
-  for (int round = 0; round < 20400; ++round) {
-    std::string text, pat;
-    if (round < 20000) {  // short texts over a, b and NUL
-      for (unsigned n = below(100); n > 0; --n) text += "aaaabb\0"[below(7)];
-      for (unsigned n = below(round % 2 ? 5 : 14); n > 0; --n)
-        pat += "aab"[below(3)];
-    } else {
-      // Long texts pieced together from a needle's own fragments, some
-      // needles periodic: dense candidates and long partial matches.
-      const unsigned m = 8 + below(60);
-      const std::string block =
-          round % 2 ? "a" : "ab" + std::string(below(3), 'a');
-      while (pat.size() < m)
-        pat += round % 4 < 2 ? block : std::string(1, "ab"[below(2)]);
-      if (below(2) == 0) pat[below(m)] ^= 3;  // 'a' <-> 'b'
-      for (unsigned size = 1000 + below(1000); text.size() < size;) {
-        const unsigned from = below(m);
-        text += pat.substr(from, 1 + below(m - from));
-        if (below(8) == 0) text.back() ^= 3;
-      }
-      if (below(3) == 0) text[below(text.size())] = '\0';
-    }
-    const unsigned len = static_cast<unsigned>(text.size());
-    const unsigned from = below(len + 3), to = below(len + 3);
-    const IString s = bytes(text);
-    EXPECT_EQ(s.indexOf(pat.c_str(), from), referenceIndexOf(text, pat, from))
-        << round;
-    EXPECT_EQ(s.lastIndexOf(pat.c_str(), to),
-              referenceLastIndexOf(text, pat, to))
-        << round;
-  }
+  for (const auto& r : rows)
+    EXPECT_EQ(withBytes(r.text).indexOfAnyBut(r.set, r.from), r.want)
+        << testing::PrintToString(r.text) << " " << r.set;
 }
 
 }  // namespace

@@ -1,104 +1,114 @@
+// Stripping and case: worked examples, NUL bytes at the ends and in the
+// sets, and which operations keep the buffer. The property tests compare
+// every form with the model on long texts.
 #include <gtest/gtest.h>
-#include <istring.hpp>
 
-#include <cctype>
-#include <string>
+#include "test_util.hpp"
 
 namespace {
 
-IString bytes(const std::string& s) {
-  IString r("");
-  for (std::size_t i = 0; i < s.size(); ++i) r[i + 1] = s[i];
-  return r;
-}
-
-std::string text(const IString& s) {
-  const char* p = s;
-  return p ? std::string(p, s.length()) : std::string("<null>");
-}
-
-const char* buffer(const IString& s) { return s; }
-
-const IString null_string(static_cast<const char*>(nullptr));
-
 TEST(Strip, WhiteSpace) {
-  struct Case {
+  const struct {
     std::string in, both, leading, trailing;
-  } cases[] = {
+  } rows[] = {
+      {"  ab  ", "ab", "ab  ", "  ab"},
       {"\t\n\v\f\r a b \r\n", "a b", "a b \r\n", "\t\n\v\f\r a b"},
       {" \t ", "", "", ""},
-      // A NUL byte is not white space.
-      {std::string(" \0a\0 ", 5), std::string("\0a\0", 3),
-       std::string("\0a\0 ", 4), std::string(" \0a\0", 4)},
+      {lit(" \0a\0 "), lit("\0a\0"), lit("\0a\0 "), lit(" \0a\0")},  // NUL
+      {"\xA0"
+       "a\x85",
+       "\xA0"
+       "a\x85",
+       "\xA0"
+       "a\x85",
+       "\xA0"
+       "a\x85"},
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(text(bytes(c.in).strip()), c.both);
-    EXPECT_EQ(text(bytes(c.in).stripLeading()), c.leading);
-    EXPECT_EQ(text(bytes(c.in).stripTrailing()), c.trailing);
+  for (const auto& r : rows) {
+    const IString s = withBytes(r.in);
+    EXPECT_EQ(bytes(withBytes(r.in).strip()), r.both);
+    EXPECT_EQ(bytes(withBytes(r.in).stripLeading()), r.leading);
+    EXPECT_EQ(bytes(withBytes(r.in).stripTrailing()), r.trailing);
+    EXPECT_EQ(bytes(IString::stripBlanks(s)), r.both);
+    EXPECT_EQ(bytes(IString::stripLeadingBlanks(s)), r.leading);
+    EXPECT_EQ(bytes(IString::stripTrailingBlanks(s)), r.trailing);
+    EXPECT_EQ(bytes(s), r.in);
   }
-  const IString s(" ab ");
-  EXPECT_EQ(text(IString::stripBlanks(s)), "ab");
-  EXPECT_EQ(text(IString::stripLeadingBlanks(s)), "ab ");
-  EXPECT_EQ(text(IString::stripTrailingBlanks(s)), " ab");
-  EXPECT_EQ(text(s), " ab ");
-  EXPECT_EQ(text(IString::stripBlanks(null_string)), "<null>");
+  EXPECT_EQ(bytes(IString::stripBlanks(nullString())), kNullText);
 }
 
+// A NUL byte in the text belongs to every set.
 TEST(Strip, CharacterAndSet) {
-  EXPECT_EQ(text(IString("xxaxx").strip('x')), "a");
-  EXPECT_EQ(text(IString("xyaxyx").strip("xy")), "a");
-  EXPECT_EQ(text(IString("xyaxyx").stripLeading("xy")), "axyx");
-  EXPECT_EQ(text(IString("xyaxyx").stripTrailing("yx")), "xya");
-  EXPECT_EQ(text(IString("\xE9z\xE9").strip("\xE9")), "z");
-  EXPECT_EQ(text(IString("xax").strip(static_cast<const char*>(nullptr))),
-            "xax");
-  // A NUL byte in the text belongs to every set.
-  EXPECT_EQ(text(bytes(std::string("a\0", 2)).strip('\0')), "a");
-  EXPECT_EQ(text(bytes(std::string("\0 a\0", 4)).strip("")), " a");
-  EXPECT_EQ(text(bytes(std::string("x\0xa", 4)).strip("x")), "a");
-  EXPECT_EQ(text(IString(null_string).strip('x')), "<null>");
+  const struct {
+    std::string in;
+    const char* set;  // kNone with `c`: strip(c)
+    char c;
+    std::string both, leading, trailing;
+  } rows[] = {
+      {"xxaxx", kNone, 'x', "a", "", ""},
+      {"xyaxyx", "xy", 0, "a", "axyx", "xya"},
+      {"\xE9z\xE9", "\xE9", 0, "z", "z\xE9", "\xE9z"},
+      {"xax", kNone, 0, "xax", "", ""},  // strip('\0'): only NUL bytes go
+      {lit("a\0"), kNone, '\0', "a", "", ""},
+      {lit("\0 a\0"), "", 0, " a", lit(" a\0"), lit("\0 a")},
+      {lit("x\0xa"), "x", 0, "a", "a", lit("x\0xa")},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(testing::PrintToString(r.in));
+    if (r.set == kNone) {
+      EXPECT_EQ(bytes(withBytes(r.in).strip(r.c)), r.both);
+      continue;
+    }
+    EXPECT_EQ(bytes(withBytes(r.in).strip(r.set)), r.both);
+    EXPECT_EQ(bytes(withBytes(r.in).stripLeading(r.set)), r.leading);
+    EXPECT_EQ(bytes(withBytes(r.in).stripTrailing(r.set)), r.trailing);
+  }
+  EXPECT_EQ(bytes(IString("xax").strip(kNone)), "xax");
+  EXPECT_EQ(bytes(nullString().strip('x')), kNullText);
 }
 
-TEST(Strip, BufferKeptUnlessTheFrontGoes) {
+// The object holds its buffer throughout, so a copy would get another
+// address; the characters beyond the moved terminator stay in the buffer.
+TEST(Strip, KeepsTheBufferUnlessTheFrontGoes) {
   IString s("ab  ");
-  const char* old = buffer(s);
-  EXPECT_EQ(text(s.strip()), "ab");  // nothing goes at the front
-  EXPECT_EQ(text(s.stripTrailing("b")), "a");
-  EXPECT_EQ(buffer(s), old);
-  IString t("  ab");
-  old = buffer(t);
-  EXPECT_EQ(text(t.stripLeading()), "ab");
-  EXPECT_NE(buffer(t), old);
+  const char* old = s;
+  EXPECT_EQ(bytes(s.strip()), "ab");
+  ASSERT_EQ(bufferOf(s), old);
+  EXPECT_EQ(old[3], ' ');
+  EXPECT_EQ(bytes(s.stripTrailing("b")), "a");
+  ASSERT_EQ(bufferOf(s), old);
+  EXPECT_EQ(old[2], '\0');
+  EXPECT_EQ(old[3], ' ');
   IString blank(" \t ");
-  old = buffer(blank);
-  EXPECT_EQ(text(blank.strip()), "");  // an empty string, not a null one
-  EXPECT_EQ(buffer(blank), old);
+  old = blank;
+  EXPECT_EQ(bytes(blank.stripLeading()), "");  // empty, not null
+  ASSERT_EQ(bufferOf(blank), old);
+  EXPECT_EQ(old[1], '\t');
+  IString t("  ab");
+  old = t;
+  EXPECT_EQ(bytes(t.stripLeading()), "ab");
+  EXPECT_NE(bufferOf(t), old);
 }
 
 TEST(Case, ConvertsInPlaceUpToFirstNul) {
-  IString s("AbC1");
-  const char* old = buffer(s);
-  EXPECT_EQ(text(s.lowerCase()), "abc1");
-  EXPECT_EQ(text(s.upperCase()), "ABC1");
-  EXPECT_EQ(buffer(s), old);
-  EXPECT_EQ(text(bytes(std::string("Ab\0Cd", 5)).upperCase()),
-            std::string("AB\0Cd", 5));
-  EXPECT_EQ(text(IString(null_string).upperCase()), "<null>");
-  const IString arg("MiXeD");
-  EXPECT_EQ(text(IString::lowerCase(arg)), "mixed");
-  EXPECT_EQ(text(IString::upperCase(arg)), "MIXED");
-  EXPECT_EQ(text(arg), "MiXeD");
-
-  // Long texts: every byte value, several times over, then a NUL byte.
-  std::string all;
-  for (int i = 0; i < 1020; ++i) all += static_cast<char>(i % 255 + 1);
-  std::string lower = all + std::string("\0Ab", 3), upper = lower;
-  for (std::size_t i = 0; i < all.size(); ++i) {
-    lower[i] = static_cast<char>(std::tolower(lower[i] & 0xFF));
-    upper[i] = static_cast<char>(std::toupper(upper[i] & 0xFF));
+  const struct {
+    std::string in, upper, lower;
+  } rows[] = {
+      {"AbC1", "ABC1", "abc1"},
+      {"MiXeD 123 \xE9\xC9", "MIXED 123 \xE9\xC9", "mixed 123 \xE9\xC9"},
+      {lit("Ab\0Cd"), lit("AB\0Cd"), lit("ab\0Cd")},
+      {"@[`{", "@[`{", "@[`{"}};
+  for (const auto& r : rows) {
+    IString s = withBytes(r.in);
+    const char* old = s;
+    EXPECT_EQ(bytes(s.upperCase()), r.upper);
+    EXPECT_EQ(bytes(IString::lowerCase(s)), r.lower);
+    EXPECT_EQ(bytes(s), r.upper);
+    EXPECT_EQ(bytes(s.lowerCase()), r.lower);
+    EXPECT_EQ(bytes(IString::upperCase(s)), r.upper);
+    EXPECT_EQ(bufferOf(s), old);
   }
-  EXPECT_EQ(text(bytes(all + std::string("\0Ab", 3)).lowerCase()), lower);
-  EXPECT_EQ(text(bytes(all + std::string("\0Ab", 3)).upperCase()), upper);
+  EXPECT_EQ(bytes(nullString().upperCase()), kNullText);
 }
 
 }  // namespace

@@ -1,101 +1,86 @@
+// Sub-strings, indexing, padding and removal: worked examples and edges.
 #include <gtest/gtest.h>
-#include <istring.hpp>
 
 #include <new>
-#include <string>
+
+#include "test_util.hpp"
 
 namespace {
 
 const unsigned kMax = 0xFFFFFFFFu;
-const IString null_string(static_cast<const char*>(nullptr));
-const IString with_nul = IString("a") + IString('\0') + "bc";
-
-std::string text(const IString& s) {
-  const char* p = s;
-  return p ? std::string(p, s.length()) : std::string("<null>");
-}
+const std::string kWithNul = lit("a\0bc");
 
 TEST(SubString, CutsAndPads) {
   const IString s("abcdef");
-  EXPECT_EQ(text(s.subString(5, 4, '.')), "ef..");
-  EXPECT_EQ(text(s.subString(0, 2, '.')), "ab");
-  EXPECT_EQ(text(s.subString(7, 3, '.')), "");
-  EXPECT_EQ(text(s.subString(8, kMax)), "");  // beyond the end: no padding
-  EXPECT_EQ(text(s.subString(2, 3)), "bcd");
-  EXPECT_EQ(text(s.subString(0)), "abcdef");
-  EXPECT_EQ(text(s.subString(7)), "");
-  EXPECT_EQ(text(null_string.subString(1, 3, '.')), "");
-  EXPECT_EQ(text(with_nul.subString(2, 4, '.')), std::string("\0bc.", 4));
+  EXPECT_EQ(bytes(s.subString(5, 4, '.')), "ef..");
+  EXPECT_EQ(bytes(s.subString(0, 2)), "ab");
+  EXPECT_EQ(bytes(s.subString(8, kMax - 1)), "");  // beyond: no padding
+  EXPECT_EQ(bytes(s.subString(7)), "");
+  EXPECT_EQ(bytes(nullString().subString(1, 3, '.')), "");  // never null
 }
 
 TEST(Indexing, ReadsAndGrows) {
   IString s("abc");
   EXPECT_EQ(s[0], 'a');
   s[5] = 'x';
-  EXPECT_EQ(text(s), "abc x");
-  IString n = null_string;
+  EXPECT_EQ(bytes(s), "abc x");
+  IString n = nullString();
   n[0];
-  EXPECT_EQ(text(n), " ");
+  EXPECT_EQ(bytes(n), " ");
   // The const form neither grows nor reads outside the buffer.
-  EXPECT_EQ(with_nul[4], 'c');
-  EXPECT_EQ(with_nul[5], '\0');
-  EXPECT_EQ(with_nul[kMax], '\0');
+  const IString c = withBytes(kWithNul);
+  EXPECT_EQ(c[4], 'c');
+  EXPECT_EQ(c[5], '\0');
+  EXPECT_EQ(c[kMax], '\0');
+  EXPECT_EQ(bytes(c), kWithNul);
+  const IString null_string = nullString();
   EXPECT_EQ(null_string[1], '\0');
+  EXPECT_EQ(bytes(null_string), kNullText);
 }
 
 TEST(Remove, Stretches) {
-  struct Case {
-    unsigned start, count;
-    const char* expected;
-  } cases[] = {{2, 2, "adef"},  {0, 1, "bcdef"}, {6, 1, "abcde"},
-               {5, 10, "abcd"}, {2, kMax, "a"},  {2, 0, "abcdef"},
-               {7, 1, "abcdef"}};
-  for (const Case& c : cases)
-    EXPECT_EQ(text(IString("abcdef").remove(c.start, c.count)), c.expected);
-  EXPECT_EQ(text(IString("abcdef").remove(3)), "ab");
-  EXPECT_EQ(text(IString("abcdef").remove(7)), "abcdef");
-  EXPECT_EQ(text(IString(with_nul).remove(2, 1)), "abc");
-  EXPECT_EQ(text(IString(null_string).remove(1, 2)), "<null>");
+  const struct {
+    unsigned start, count;  // count kMax - 1: the one-argument form
+    std::string want;
+  } rows[] = {{2, 2, "adef"},    {0, 1, "bcdef"},        {5, 10, "abcd"},
+              {2, 0, "abcdef"},  {7, 1, "abcdef"},       {3, kMax - 1, "ab"},
+              {0, kMax - 1, ""}, {7, kMax - 1, "abcdef"}};
+  for (const auto& r : rows) {
+    IString s("abcdef");
+    if (r.count == kMax - 1)
+      s.remove(r.start);
+    else
+      s.remove(r.start, r.count);
+    EXPECT_EQ(bytes(s), r.want) << r.start << " " << r.count;
+  }
+  EXPECT_EQ(bytes(nullString().remove(0)), kNullText);
 }
 
 TEST(Justify, PadsWithoutShortening) {
-  EXPECT_EQ(text(IString("abc").leftJustify(5, '.')), "abc..");
-  EXPECT_EQ(text(IString("abc").rightJustify(5)), "  abc");
-  EXPECT_EQ(text(IString("abc").rightJustify(2, '.')), "abc");
-  EXPECT_EQ(text(IString(null_string).leftJustify(2, '-')), "--");
-  EXPECT_EQ(text(IString(null_string).rightJustify(0, '-')), "<null>");
+  EXPECT_EQ(bytes(IString("abc").leftJustify(5, '.')), "abc..");
+  EXPECT_EQ(bytes(IString("abc").rightJustify(5)), "  abc");
+  EXPECT_EQ(bytes(IString("abc").rightJustify(2, '.')), "abc");
 }
 
 TEST(OverlayWith, WritesOverAndPads) {
-  struct Case {
-    const char *base, *over;
-    unsigned index;
-    const char* expected;
-  } cases[] = {
-      {"abcdef", "XY", 3, "abXYef"},     {"abcdef", "XY", 6, "abcdeXY"},
-      {"abcdef", "XY", 9, "abcdef..XY"}, {"abcdef", "XY", 0, "abcdef"},
-      {"abc", "XYZW", 1, "XYZW"},        {"abc", "", 6, "abc.."}};
-  for (const Case& c : cases)
-    EXPECT_EQ(text(IString(c.base).overlayWith(c.over, c.index, '.')),
-              c.expected);
+  EXPECT_EQ(bytes(IString("abcdef").overlayWith("XY", 3)), "abXYef");
+  EXPECT_EQ(bytes(IString("abcdef").overlayWith("XY", 9, '.')), "abcdef..XY");
+  EXPECT_EQ(bytes(IString("abcdef").overlayWith("XY", 0)), "abcdef");
   IString s("abcdef");
   const char* buffer = s;
-  s.overlayWith(with_nul, 2);
-  EXPECT_EQ(text(s), std::string("aa\0bcf", 6));
-  EXPECT_EQ(static_cast<const char*>(s), buffer);  // within the length
+  s.overlayWith(withBytes(kWithNul), 2);
+  EXPECT_EQ(bytes(s), lit("aa\0bcf"));
+  EXPECT_EQ(bufferOf(s), buffer);  // within the length: in place
   IString self("abc");
-  EXPECT_EQ(text(self.overlayWith(self, 3)), "ababc");
-  EXPECT_EQ(text(self.overlayWith(self, 7, '.')), "ababc.ababc");
+  EXPECT_EQ(bytes(self.overlayWith(self, 3)), "ababc");
+  EXPECT_EQ(bytes(self.overlayWith(self, 7, '.')), "ababc.ababc");
 }
 
 TEST(Insert, AfterPosition) {
-  EXPECT_EQ(text(IString::insert("abcdef", "XY", 2)), "abXYcdef");
-  EXPECT_EQ(text(IString::insert("abcdef", "XY")), "XYabcdef");
-  EXPECT_EQ(text(IString::insert("abc", "XY", 5, '.')), "abc..XY");
-  EXPECT_EQ(text(IString::insert("abc", null_string, 5, '.')), "abc..");
-  EXPECT_EQ(text(IString::insert(null_string, "XY", 3, '.')), "XY");
-  EXPECT_EQ(text(IString::insert(null_string, null_string)), "");
-  EXPECT_EQ(text(IString::insert("", "XY", kMax)), "XY");
+  EXPECT_EQ(bytes(IString::insert("abcdef", "XY", 2)), "abXYcdef");
+  EXPECT_EQ(bytes(IString::insert("abcdef", "XY")), "XYabcdef");
+  EXPECT_EQ(bytes(IString::insert("abc", "XY", 5, '.')), "abc..XY");
+  EXPECT_EQ(bytes(IString::insert(nullString(), "XY", 3, '.')), "XY");
 }
 
 // Results longer than 0xFFFFFFFE characters are refused before anything
@@ -110,8 +95,9 @@ TEST(Oversize, ThrowsAndKeepsValue) {
   EXPECT_THROW(s.overlayWith("X", kMax), std::bad_array_new_length);
   EXPECT_THROW(s.overlayWith("XY", kMax - 1), std::bad_array_new_length);
   EXPECT_THROW(IString::insert(s, "XY", kMax), std::bad_array_new_length);
-  EXPECT_EQ(text(s), "abc");
-  EXPECT_EQ(static_cast<const char*>(s), buffer);
+  EXPECT_THROW(IString(kNone, kMax, 'x'), std::bad_array_new_length);
+  EXPECT_EQ(bytes(s), "abc");
+  EXPECT_EQ(bufferOf(s), buffer);
 }
 
 }  // namespace

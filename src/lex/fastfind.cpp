@@ -1,16 +1,18 @@
-// fastfind.cpp: the candidate filter of SubstringFinder (AVX2 where the
-// processor has it, SSE2 otherwise) and the two-way matcher it falls back
-// on.
+// fastfind.cpp: SubstringFinder. The candidate filter is written once
+// (fastfind_scan.inc) and compiled here for each byte vector width; the
+// widest one the processor has and the text fills is chosen per call. A
+// text of up to 64 bytes is one masked block where AVX-512 is present, a
+// text shorter than eight bytes is looked at alignment by alignment, and
+// the two-way matcher takes over when comparisons run over budget.
 
 #include "fastfind.hpp"
 
+#include <cstdint>
 #include <cstring>
 
+#include "bytevec.hpp"
+#include "kernelprobe.hpp"
 #include "simd.hpp"
-
-#if MORVEK_X86
-#include <immintrin.h>
-#endif
 
 namespace morvek {
 namespace internal {
@@ -21,17 +23,112 @@ namespace {
 // (plus the base) before the search hands over to the two-way matcher.
 constexpr std::size_t kBudgetFactor = 4;
 constexpr std::size_t kBudgetBase = 1024;
+// The rarest byte alone is scanned for while its candidates come no more
+// often than one per kCrowdCost alignments (after a start of kCrowdBase).
+constexpr std::size_t kCrowdCost = 512;
+constexpr std::size_t kCrowdBase = 4096;
 
-// The pattern's bytes after the first and before the last match at `at`.
-// Short middles are compared in line: a call to memcmp would cost more.
-inline bool middleMatches(const char* at, const char* pattern,
-                          std::size_t length) {
-  if (length <= 10) {
-    for (std::size_t k = 1; k + 1 < length; ++k)
-      if (at[k] != pattern[k]) return false;
+// Typical text and code, most frequent first; bytes not listed are rarer
+// than all of these (control bytes and bytes from 0x80 on the rarest).
+constexpr char kByFrequency[] =
+    " etaoinsrhldcu\nmfpgwyb,.v_()k;=\"-*/TSIACEx:01'>RNOMPD2<L{}"
+    "+HFBW&[]\tG!3456789jq#zU|Y%?V\\K@JX$QZ^~`\r";
+// Bytes from this one on down the list count as rare on their own.
+constexpr char kFirstRare = 'G';
+
+constexpr std::size_t positionInList(char c) {
+  std::size_t k = 0;
+  while (kByFrequency[k] != c) ++k;
+  return k;
+}
+
+struct FrequencyTable {
+  unsigned char value[256];
+};
+
+constexpr FrequencyTable makeFrequencyTable() {
+  FrequencyTable table{};
+  for (unsigned c = 0; c < 256; ++c)
+    table.value[c] = c >= 0x80 ? 2 : (c >= 0x20 && c < 0x7F ? 4 : 0);
+  const std::size_t count = sizeof kByFrequency - 1;
+  for (std::size_t k = 0; k < count; ++k)
+    table.value[static_cast<unsigned char>(kByFrequency[k])] =
+        static_cast<unsigned char>(255 - k * 2);
+  return table;
+}
+
+constexpr FrequencyTable kFrequency = makeFrequencyTable();
+constexpr unsigned kRareEnough = 255 - positionInList(kFirstRare) * 2;
+// Pairs of bytes at least this frequent (from 'd' up the list) come often
+// enough that a third byte pays for itself.
+constexpr unsigned kCommon = 255 - positionInList('d') * 2;
+static_assert(sizeof kByFrequency - 1 < 120, "the list fits the scale");
+
+// The pattern and the filter's choice of bytes, as the kernels see them.
+struct Pattern {
+  const char* bytes;
+  std::size_t length;
+  std::size_t rare_at;
+  std::size_t other_at;
+  std::size_t third_at;
+  bool single;
+  bool triple;
+  bool before_nul;  // only occurrences that start before the first NUL byte
+
+  // Whether the pattern occurs at `at`. Short patterns are compared in
+  // line: a call to memcmp would cost more.
+  bool matches(const char* at) const {
+    if (length <= 16) {
+      for (std::size_t k = 0; k < length; ++k)
+        if (at[k] != bytes[k]) return false;
+      return true;
+    }
+    return std::memcmp(at, bytes, length) == 0;
+  }
+};
+
+// Alignments still to examine: [lo, hi).
+struct Window {
+  std::size_t lo;
+  std::size_t hi;
+};
+
+enum class Outcome { kDone, kCrowded, kOverBudget };
+
+struct Budget {
+  std::size_t compare = kBudgetBase;
+  std::size_t crowd = kCrowdBase;
+
+  void earn(std::size_t alignments) {
+    MORVEK_PROBE_ADD(search_alignments, alignments);
+    compare += alignments * kBudgetFactor;
+    crowd += alignments;
+  }
+  // A failed comparison of `length` bytes; false when over budget.
+  bool spend(std::size_t length) {
+    if (compare < length) return false;
+    compare -= length;
     return true;
   }
-  return std::memcmp(at + 1, pattern + 1, length - 2) == 0;
+  // A single-byte candidate; false when they come too often. A pattern of
+  // one byte has no second byte to pair with.
+  bool admit(std::size_t length) {
+    if (length == 1) return true;
+    if (crowd < kCrowdCost) return false;
+    crowd -= kCrowdCost;
+    return true;
+  }
+};
+
+inline unsigned lowestBit(Mask mask) {
+  return static_cast<unsigned>(__builtin_ctzll(mask));
+}
+inline unsigned highestBit(Mask mask) {
+  return 63u - static_cast<unsigned>(__builtin_clzll(mask));
+}
+// The `n` lowest bits, 0 <= n <= 64.
+inline Mask lowBits(std::size_t n) {
+  return n >= 64 ? ~Mask{0} : (Mask{1} << n) - 1;
 }
 
 // Two-way matching over a pattern and a text read forward, or both read
@@ -139,400 +236,288 @@ class TwoWay {
   bool periodic_;       // the pattern repeats with period period_
 };
 
-#if MORVEK_X86
+// Texts up to this long are searched for the pattern's first and last
+// bytes, in one block where the processor allows: choosing rarer bytes
+// would cost more than it saves.
+constexpr std::size_t kShortText = 64;
 
-// Candidate masks: bit k set when alignment i + k has the pattern's first
-// and last bytes.
-inline unsigned lowestBit(unsigned mask) {
-  return static_cast<unsigned>(__builtin_ctz(mask));
-}
-inline unsigned lowestBit(unsigned long long mask) {
-  return static_cast<unsigned>(__builtin_ctzll(mask));
-}
-
-struct Avx2 {
-  static constexpr std::size_t kWidth = 32;
-  using Mask = unsigned;
-  __m256i first, last;
-  __attribute__((target("avx2"))) Avx2(const char* pattern, std::size_t length)
-      : first(_mm256_set1_epi8(pattern[0])),
-        last(_mm256_set1_epi8(pattern[length - 1])) {}
-  __attribute__((target("avx2"))) unsigned mask(const char* at,
-                                                std::size_t length) const {
-    const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(at));
-    const __m256i b =
-        _mm256_loadu_si256(reinterpret_cast<const __m256i*>(at + length - 1));
-    return static_cast<unsigned>(_mm256_movemask_epi8(_mm256_and_si256(
-        _mm256_cmpeq_epi8(a, first), _mm256_cmpeq_epi8(b, last))));
+// The filter's bytes for a search of `text_length` bytes: the rarest byte of
+// the pattern by the frequency table, the second rarest at another offset,
+// and a third when the second is common.
+Pattern plan(const char* pattern, std::size_t length, std::size_t text_length) {
+  Pattern p{pattern, length, 0, length - 1, length / 2, false, false, false};
+  if (text_length <= kShortText) return p;
+  const unsigned char* bytes = reinterpret_cast<const unsigned char*>(pattern);
+  std::size_t rare_at = 0;
+  for (std::size_t k = 1; k < length; ++k)
+    if (kFrequency.value[bytes[k]] < kFrequency.value[bytes[rare_at]])
+      rare_at = k;
+  auto distance = [rare_at](std::size_t k) {
+    return k > rare_at ? k - rare_at : rare_at - k;
+  };
+  // Among equals, the farthest from the rarest byte. Preferred:
+  // another byte value; in a run of one byte value, the next byte (two
+  // blanks in a row are rarer than two blanks with a letter between).
+  auto rarer = [&](std::size_t k, std::size_t than) {
+    const unsigned f = kFrequency.value[bytes[k]];
+    const unsigned g = kFrequency.value[bytes[than]];
+    return f < g || (f == g && distance(k) > distance(than));
+  };
+  std::size_t other_at =
+      rare_at + 1 < length ? rare_at + 1 : (length > 1 ? rare_at - 1 : 0);
+  for (std::size_t k = 0; k < length; ++k) {
+    if (bytes[k] == bytes[rare_at]) continue;
+    if (bytes[other_at] == bytes[rare_at] || rarer(k, other_at)) other_at = k;
   }
-  // Nonzero when the block at `at` holds a candidate or a NUL byte.
-  __attribute__((target("avx2"))) unsigned stops(const char* at,
-                                                 std::size_t length) const {
-    const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(at));
-    const __m256i b =
-        _mm256_loadu_si256(reinterpret_cast<const __m256i*>(at + length - 1));
-    return static_cast<unsigned>(_mm256_movemask_epi8(
-        _mm256_or_si256(_mm256_and_si256(_mm256_cmpeq_epi8(a, first),
-                                         _mm256_cmpeq_epi8(b, last)),
-                        _mm256_cmpeq_epi8(a, _mm256_setzero_si256()))));
+  std::size_t third_at = rare_at;
+  for (std::size_t k = 0; k < length; ++k) {
+    if (k == rare_at || k == other_at) continue;
+    if (third_at == rare_at || rarer(k, third_at)) third_at = k;
   }
-  // Nonzero when the four blocks from `at` hold a candidate or a NUL byte.
-  __attribute__((target("avx2"))) unsigned stops4(const char* at,
-                                                  std::size_t length) const {
-    const __m256i* p = reinterpret_cast<const __m256i*>(at);
-    const __m256i* q = reinterpret_cast<const __m256i*>(at + length - 1);
-    const __m256i a0 = _mm256_loadu_si256(p), a1 = _mm256_loadu_si256(p + 1);
-    const __m256i a2 = _mm256_loadu_si256(p + 2),
-                  a3 = _mm256_loadu_si256(p + 3);
-    const __m256i c0 =
-        _mm256_and_si256(_mm256_cmpeq_epi8(a0, first),
-                         _mm256_cmpeq_epi8(_mm256_loadu_si256(q), last));
-    const __m256i c1 =
-        _mm256_and_si256(_mm256_cmpeq_epi8(a1, first),
-                         _mm256_cmpeq_epi8(_mm256_loadu_si256(q + 1), last));
-    const __m256i c2 =
-        _mm256_and_si256(_mm256_cmpeq_epi8(a2, first),
-                         _mm256_cmpeq_epi8(_mm256_loadu_si256(q + 2), last));
-    const __m256i c3 =
-        _mm256_and_si256(_mm256_cmpeq_epi8(a3, first),
-                         _mm256_cmpeq_epi8(_mm256_loadu_si256(q + 3), last));
-    // A NUL byte anywhere makes the smallest byte zero.
-    const __m256i low =
-        _mm256_min_epu8(_mm256_min_epu8(a0, a1), _mm256_min_epu8(a2, a3));
-    const __m256i any = _mm256_or_si256(
-        _mm256_or_si256(_mm256_or_si256(c0, c1), _mm256_or_si256(c2, c3)),
-        _mm256_cmpeq_epi8(low, _mm256_setzero_si256()));
-    return static_cast<unsigned>(_mm256_movemask_epi8(any));
-  }
-  // Bit k set when byte `at`[k] is NUL.
-  __attribute__((target("avx2"))) static unsigned zeros(const char* at) {
-    const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(at));
-    return static_cast<unsigned>(
-        _mm256_movemask_epi8(_mm256_cmpeq_epi8(a, _mm256_setzero_si256())));
-  }
-};
-
-struct Sse2 {
-  static constexpr std::size_t kWidth = 16;
-  using Mask = unsigned;
-  __m128i first, last;
-  Sse2(const char* pattern, std::size_t length)
-      : first(_mm_set1_epi8(pattern[0])),
-        last(_mm_set1_epi8(pattern[length - 1])) {}
-  unsigned mask(const char* at, std::size_t length) const {
-    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
-    const __m128i b =
-        _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + length - 1));
-    return static_cast<unsigned>(_mm_movemask_epi8(
-        _mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, last))));
-  }
-  unsigned stops(const char* at, std::size_t length) const {
-    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
-    const __m128i b =
-        _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + length - 1));
-    return static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(
-        _mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, last)),
-        _mm_cmpeq_epi8(a, _mm_setzero_si128()))));
-  }
-  unsigned stops4(const char* at, std::size_t length) const {
-    return stops(at, length) | stops(at + 16, length) | stops(at + 32, length) |
-           stops(at + 48, length);
-  }
-  static unsigned zeros(const char* at) {
-    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
-    return static_cast<unsigned>(
-        _mm_movemask_epi8(_mm_cmpeq_epi8(a, _mm_setzero_si128())));
-  }
-};
-
-// 64 alignments at a time, for the forward search of findAll.
-struct Avx512 {
-  static constexpr std::size_t kWidth = 64;
-  using Mask = unsigned long long;
-  __m512i first, last;
-  __attribute__((target("avx512bw")))
-  Avx512(const char* pattern, std::size_t length)
-      : first(_mm512_set1_epi8(pattern[0])),
-        last(_mm512_set1_epi8(pattern[length - 1])) {}
-  __attribute__((target("avx512bw"))) Mask mask(const char* at,
-                                                std::size_t length) const {
-    const __mmask64 k = _mm512_cmpeq_epi8_mask(_mm512_loadu_si512(at), first);
-    return _mm512_mask_cmpeq_epi8_mask(k, _mm512_loadu_si512(at + length - 1),
-                                       last);
-  }
-  __attribute__((target("avx512bw"))) static Mask zeros(const char* at) {
-    const __m512i a = _mm512_loadu_si512(at);
-    return _mm512_testn_epi8_mask(a, a);
-  }
-  __attribute__((target("avx512bw"))) Mask stops(const char* at,
-                                                 std::size_t length) const {
-    return mask(at, length) | zeros(at);
-  }
-  __attribute__((target("avx512bw"))) Mask stops4(const char* at,
-                                                  std::size_t length) const {
-    return stops(at, length) | stops(at + 64, length) |
-           stops(at + 128, length) | stops(at + 192, length);
-  }
-};
-
-// Examines the alignments [0, alignments) of `text`, at least one block's
-// worth, block by block, the last block overlapping the one before: from
-// the left, or from the right for kBackward. Returns the first hit in that
-// order; or nullptr with `resume` = `alignments` when there is none; or
-// nullptr with the unexamined alignments in [resume, alignments) (forward)
-// or [0, resume) (backward) when the comparison budget ran out.
-template <typename Vector, bool kBackward>
-inline const char* filter(const char* text, std::size_t alignments,
-                          const char* pattern, std::size_t length,
-                          std::size_t& resume) {
-  constexpr std::size_t kWidth = Vector::kWidth;
-  const Vector vector(pattern, length);
-  std::size_t budget = kBudgetBase;
-  for (std::size_t done = 0; done < alignments; done += kWidth) {
-    // Pairs of blocks without a candidate are passed quickly.
-    while (alignments - done >= 2 * kWidth) {
-      const char* near =
-          kBackward ? text + (alignments - done - kWidth) : text + done;
-      const char* far = kBackward ? near - kWidth : near + kWidth;
-      if ((vector.mask(near, length) | vector.mask(far, length)) != 0) break;
-      done += 2 * kWidth;
-      budget += 2 * kWidth * kBudgetFactor;
-    }
-    if (done >= alignments) break;
-    const std::size_t i =
-        kBackward
-            ? (alignments - done >= kWidth ? alignments - done - kWidth : 0)
-            : (alignments - done >= kWidth ? done : alignments - kWidth);
-    unsigned mask = vector.mask(text + i, length);
-    while (mask != 0) {
-      const unsigned bit =
-          kBackward ? 31u - static_cast<unsigned>(__builtin_clz(mask))
-                    : static_cast<unsigned>(__builtin_ctz(mask));
-      const std::size_t at = i + bit;
-      if (middleMatches(text + at, pattern, length)) return text + at;
-      mask &= ~(1u << bit);
-      if (budget < length) {
-        resume = kBackward ? at : at + 1;
-        return nullptr;
-      }
-      budget -= length;
-    }
-    budget += kWidth * kBudgetFactor;
-  }
-  resume = alignments;
-  return nullptr;
+  p.rare_at = rare_at;
+  p.other_at = other_at;
+  p.third_at = third_at;
+  p.single = length == 1 || kFrequency.value[bytes[rare_at]] <= kRareEnough;
+  p.triple = length >= 3 && kFrequency.value[bytes[other_at]] >= kCommon;
+  return p;
 }
 
-// Forward and without overlaps: collects in `hits` up to `max_hits`
-// occurrences among the alignments [0, alignments) of `text`, at least one
-// block's worth, that start before its first NUL byte, and returns their
-// number. (The pattern holds no NUL byte, so no occurrence spans one.)
-// `next` is then the first alignment after the last hit; `gave_up` says the
-// budget ran out with the alignments from `next` on unexamined.
-template <typename Vector>
-inline std::size_t filterAll(const char* text, std::size_t alignments,
-                             const char* pattern, std::size_t length,
-                             const char** hits, std::size_t max_hits,
-                             std::size_t& next, bool& gave_up) {
-  constexpr std::size_t kWidth = Vector::kWidth;
-  const Vector vector(pattern, length);
-  std::size_t budget = kBudgetBase;
-  std::size_t found = 0;
-  std::size_t i = 0;  // first alignment an occurrence may start at
-  while (i < alignments) {
-    // Runs of blocks without a candidate or a NUL byte are passed quickly.
-    while (alignments - i >= 4 * kWidth &&
-           vector.stops4(text + i, length) == 0) {
-      i += 4 * kWidth;
-      budget += 4 * kWidth * kBudgetFactor;
-    }
-    while (alignments - i >= 2 * kWidth &&
-           (vector.stops(text + i, length) |
-            vector.stops(text + i + kWidth, length)) == 0) {
-      i += 2 * kWidth;
-      budget += 2 * kWidth * kBudgetFactor;
-    }
-    // The runs above may end exactly at the last alignment.
-    if (i >= alignments) break;
-    // The last block overlaps the one before; alignments below i are masked.
-    const std::size_t base = alignments - i >= kWidth ? i : alignments - kWidth;
-    using Mask = typename Vector::Mask;
-    Mask mask = vector.mask(text + base, length) & (~Mask{0} << (i - base));
-    std::size_t block_end = base + kWidth;
-    // Bytes before i are known: the blocks before or the last hit.
-    const Mask zeros = Vector::zeros(text + base);
-    if (zeros != 0) {
-      // The text ends in this block: no alignment at or after its NUL.
-      const unsigned z = lowestBit(zeros);
-      mask &= (Mask{1} << z) - 1;
-      block_end = alignments;
-    }
-    while (mask != 0) {
-      const std::size_t at = base + lowestBit(mask);
-      if (middleMatches(text + at, pattern, length)) {
-        hits[found++] = text + at;
-        i = at + length;
-        if (found == max_hits) {
-          next = i;
-          return found;
-        }
-        if (i >= block_end) {
-          block_end = i;  // reload from i
-          break;
-        }
-        mask &= ~Mask{0} << (i - base);
-        continue;
-      }
-      mask &= mask - 1;
-      if (budget < length) {
-        next = at + 1;
-        gave_up = true;
-        return found;
-      }
-      budget -= length;
-    }
-    i = block_end;
-    budget += kWidth * kBudgetFactor;
-  }
-  next = i;
-  return found;
-}
+// What a search does with each occurrence it confirms: on_hit(at) returns
+// the window's new edge, its low end going forward (at + 1 or more to go
+// on, kStop to stop) and its high end going backward (0 to stop).
+constexpr std::size_t kStop = ~std::size_t{0};
 
-__attribute__((target("avx512bw"), flatten)) std::size_t filterAllAvx512(
-    const char* text, std::size_t alignments, const char* pattern,
-    std::size_t length, const char** hits, std::size_t max_hits,
-    std::size_t& next, bool& gave_up) {
-  return filterAll<Avx512>(text, alignments, pattern, length, hits, max_hits,
-                           next, gave_up);
-}
-
-__attribute__((target("avx2"), flatten)) std::size_t filterAllAvx2(
-    const char* text, std::size_t alignments, const char* pattern,
-    std::size_t length, const char** hits, std::size_t max_hits,
-    std::size_t& next, bool& gave_up) {
-  return filterAll<Avx2>(text, alignments, pattern, length, hits, max_hits,
-                         next, gave_up);
-}
-
-// The AVX2 filter, compiled for AVX2 with the block test in line.
 template <bool kBackward>
-__attribute__((target("avx2"), flatten)) const char* filterAvx2(
-    const char* text, std::size_t alignments, const char* pattern,
-    std::size_t length, std::size_t& resume) {
-  return filter<Avx2, kBackward>(text, alignments, pattern, length, resume);
+struct FirstHit {
+  std::size_t at = kStop;
+  std::size_t operator()(std::size_t hit) {
+    at = hit;
+    return kBackward ? 0 : kStop;
+  }
+};
+
+// Forward, without overlaps, up to `max_hits`.
+struct AllHits {
+  const char* text;
+  std::size_t length;
+  const char** hits;
+  std::size_t max_hits;
+  std::size_t found;
+  std::size_t operator()(std::size_t hit) {
+    hits[found++] = text + hit;
+    return found == max_hits ? kStop : hit + length;
+  }
+};
+
+// The filter at each width. Each width's kernels sit in their own namespace.
+namespace swar {
+using V = Swar;
+#include "fastfind_scan.inc"
+}  // namespace swar
+
+#if MORVEK_SSE2
+namespace sse2 {
+using V = Sse2;
+#include "fastfind_scan.inc"
+}  // namespace sse2
+#endif
+
+#if MORVEK_X86
+MORVEK_TARGET_BEGIN("avx2")
+namespace avx2 {
+using V = Avx2;
+#include "fastfind_scan.inc"
+}  // namespace avx2
+MORVEK_TARGET_END
+
+MORVEK_TARGET_BEGIN("avx512bw")
+namespace avx512 {
+using V = Avx512;
+#include "fastfind_scan.inc"
+}  // namespace avx512
+MORVEK_TARGET_END
+
+// A text of at most 64 bytes as one block, read with masked loads, which
+// neither read nor fault on bytes past its end: no set-up of a filter.
+MORVEK_TARGET_BEGIN("avx512bw")
+namespace avx512 {
+template <bool kBackward, typename OnHit>
+void oneBlock(const Pattern& p, const char* text, Window& w, OnHit& on_hit) {
+  const __mmask64 lanes = lowBits(w.hi);
+  const __m512i rare = _mm512_maskz_loadu_epi8(lanes, text + p.rare_at);
+  const __m512i other = _mm512_maskz_loadu_epi8(lanes, text + p.other_at);
+  Mask mask = _mm512_mask_cmpeq_epi8_mask(
+      _mm512_mask_cmpeq_epi8_mask(lanes, rare,
+                                  _mm512_set1_epi8(p.bytes[p.rare_at])),
+      other, _mm512_set1_epi8(p.bytes[p.other_at]));
+  if (p.before_nul) {
+    const __mmask64 bytes = lowBits(w.hi + p.length - 1);
+    const Mask nul =
+        _mm512_testn_epi8_mask(_mm512_maskz_loadu_epi8(bytes, text),
+                               _mm512_set1_epi8(-1)) &
+        bytes;
+    if (nul != 0) mask &= lowBits(lowestBit(nul));
+  }
+  while (w.lo < w.hi) {
+    mask &= lowBits(w.hi) & ~lowBits(w.lo);
+    if (mask == 0) return;
+    const unsigned at = kBackward ? highestBit(mask) : lowestBit(mask);
+    mask &= ~(Mask{1} << at);
+    if (p.matches(text + at)) (kBackward ? w.hi : w.lo) = on_hit(at);
+  }
 }
+
+// The first occurrence in reading order that starts before the first NUL
+// byte of a text of `length` <= 64 bytes, or nullptr: the short path of
+// findBeforeNul and findLastBeforeNul, one call from the member.
+template <bool kBackward>
+const char* firstBeforeNul(const char* pattern, std::size_t pattern_length,
+                           const char* text, std::size_t length) {
+  const Pattern p{pattern, pattern_length, 0,     pattern_length - 1,
+                  0,       false,          false, true};
+  Window w{0, length - pattern_length + 1};
+  FirstHit<kBackward> first;
+  oneBlock<kBackward>(p, text, w, first);
+  return first.at == kStop ? nullptr : text + first.at;
+}
+}  // namespace avx512
+MORVEK_TARGET_END
 
 // __builtin_cpu_init must run first when this initialiser runs before
 // libgcc's own constructor.
 const bool has_avx2 = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
 const bool has_avx512 = __builtin_cpu_supports("avx512bw");
-
 #endif
 
-template <bool kBackward>
-const char* search(const char* text, std::size_t text_length,
-                   const char* pattern, std::size_t length) {
-  if (text_length < length) return nullptr;
-  const std::size_t alignments = text_length - length + 1;
-#if MORVEK_X86
-  if (alignments >= 16) {
-    std::size_t resume = 0;
-    const char* hit =
-        has_avx2 && alignments >= 32
-            ? filterAvx2<kBackward>(text, alignments, pattern, length, resume)
-            : filter<Sse2, kBackward>(text, alignments, pattern, length,
-                                      resume);
-    if (hit != nullptr || resume == alignments) return hit;
-    // The budget ran out: the rest goes to the two-way matcher.
-    if (kBackward)
-      return TwoWay<true>(pattern, length).find(text, resume + length - 1);
-    return TwoWay<false>(pattern, length)
-        .find(text + resume, text_length - resume);
+// Texts with fewer alignments than the narrowest vector: each alignment in
+// turn (at most seven, so at most seven comparisons of the pattern).
+template <bool kBackward, typename OnHit>
+void eachAlignment(const Pattern& p, const char* text, Window& w,
+                   OnHit& on_hit) {
+  const char rare = p.bytes[p.rare_at];
+  while (w.lo < w.hi) {
+    const std::size_t at = kBackward ? w.hi - 1 : w.lo;
+    if (text[at + p.rare_at] == rare && p.matches(text + at)) {
+      (kBackward ? w.hi : w.lo) = on_hit(at);
+    } else if (kBackward) {
+      --w.hi;
+    } else {
+      ++w.lo;
+    }
   }
-#endif
-  if (alignments * length > kBudgetBase)
-    return TwoWay<kBackward>(pattern, length).find(text, text_length);
-  // Few alignments: look at each.
-  for (std::size_t k = 0; k < alignments; ++k) {
-    const std::size_t at = kBackward ? alignments - 1 - k : k;
-    if (text[at] == pattern[0] &&
-        text[at + length - 1] == pattern[length - 1] &&
-        middleMatches(text + at, pattern, length))
-      return text + at;
-  }
-  return nullptr;
 }
 
-// The offset of the first NUL byte at or after `from`, or `length`.
-std::size_t textEnd(const char* text, std::size_t from, std::size_t length) {
-  const void* nul = std::memchr(text + from, '\0', length - from);
-  return nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - text)
-             : length;
+// Passes every occurrence among the alignments of `w` to `on_hit`, in
+// order, until it says stop.
+template <bool kBackward, typename OnHit>
+void search(const Pattern& p, const char* text, Window& w, OnHit& on_hit) {
+  const std::size_t alignments = w.hi;  // w.lo is 0 going backward
+  Budget budget;
+  Outcome outcome;
+#if MORVEK_X86
+  if (has_avx512 && alignments + p.length - 1 <= 64)
+    return avx512::oneBlock<kBackward>(p, text, w, on_hit);
+  if (has_avx512 && alignments >= 64)
+    outcome = avx512::run<kBackward>(p, text, w, budget, on_hit);
+  else if (has_avx2 && alignments >= 32)
+    outcome = avx2::run<kBackward>(p, text, w, budget, on_hit);
+  else
+#endif
+#if MORVEK_SSE2
+      if (alignments >= 16)
+    outcome = sse2::run<kBackward>(p, text, w, budget, on_hit);
+  else
+#endif
+      if (alignments >= 8)
+    outcome = swar::run<kBackward>(p, text, w, budget, on_hit);
+  else
+    return eachAlignment<kBackward>(p, text, w, on_hit);
+  if (outcome != Outcome::kOverBudget) return;
+  // The rest goes to the two-way matcher.
+  const TwoWay<kBackward> two_way(p.bytes, p.length);
+  while (w.lo < w.hi) {
+    const char* hit = two_way.find(text + w.lo, w.hi - w.lo + p.length - 1);
+    if (hit == nullptr) return;
+    (kBackward ? w.hi : w.lo) = on_hit(static_cast<std::size_t>(hit - text));
+  }
 }
 
 }  // namespace
 
 const char* SubstringFinder::find(const char* text,
                                   std::size_t text_length) const {
+  if (text_length < length_) return nullptr;
   if (length_ == 1)
     return static_cast<const char*>(
         std::memchr(text, pattern_[0], text_length));
-  return search<false>(text, text_length, pattern_, length_);
-}
-
-std::size_t SubstringFinder::findAll(const char* text, std::size_t text_length,
-                                     const char** hits, std::size_t max_hits,
-                                     std::size_t& rest) const {
-  std::size_t found = 0;
-  std::size_t at = 0;  // where the search goes on
-#if MORVEK_X86
-  if (length_ >= 2 && text_length >= length_ + 15 && max_hits != 0) {
-    const std::size_t alignments = text_length - length_ + 1;
-    bool gave_up = false;
-    found = has_avx512 && alignments >= 64
-                ? filterAllAvx512(text, alignments, pattern_, length_, hits,
-                                  max_hits, at, gave_up)
-            : has_avx2 && alignments >= 32
-                ? filterAllAvx2(text, alignments, pattern_, length_, hits,
-                                max_hits, at, gave_up)
-                : filterAll<Sse2>(text, alignments, pattern_, length_, hits,
-                                  max_hits, at, gave_up);
-    if (!gave_up) {
-      rest = at;
-      return found;
-    }
-    // The budget ran out: the rest goes to the two-way matcher.
-    const TwoWay<false> two_way(pattern_, length_);
-    text_length = textEnd(text, at, text_length);
-    for (; found < max_hits; ++found) {
-      const char* p = two_way.find(text + at, text_length - at);
-      if (p == nullptr) break;
-      hits[found] = p;
-      at = static_cast<std::size_t>(p - text) + length_;
-    }
-    rest = at;
-    return found;
-  }
-#endif
-  text_length = textEnd(text, 0, text_length);
-  for (; found < max_hits; ++found) {
-    const char* p = find(text + at, text_length - at);
-    if (p == nullptr) break;
-    hits[found] = p;
-    at = static_cast<std::size_t>(p - text) + length_;
-  }
-  rest = at;
-  return found;
+  const Pattern p = plan(pattern_, length_, text_length);
+  Window w{0, text_length - length_ + 1};
+  FirstHit<false> first;
+  search<false>(p, text, w, first);
+  return first.at == kStop ? nullptr : text + first.at;
 }
 
 const char* SubstringFinder::findLast(const char* text,
                                       std::size_t text_length) const {
-  if (length_ == 1) {
-    for (std::size_t i = text_length; i-- > 0;)
-      if (text[i] == pattern_[0]) return text + i;
-    return nullptr;
+  if (text_length < length_) return nullptr;
+  if (length_ == 1)
+    return static_cast<const char*>(memrchr(text, pattern_[0], text_length));
+  const Pattern p = plan(pattern_, length_, text_length);
+  Window w{0, text_length - length_ + 1};
+  FirstHit<true> last;
+  search<true>(p, text, w, last);
+  return last.at == kStop ? nullptr : text + last.at;
+}
+
+const char* SubstringFinder::findBeforeNul(const char* text,
+                                           std::size_t text_length) const {
+#if MORVEK_X86
+  if (has_avx512 && length_ >= 2 && text_length <= kShortText &&
+      text_length >= length_) {
+    return avx512::firstBeforeNul<false>(pattern_, length_, text, text_length);
   }
-  return search<true>(text, text_length, pattern_, length_);
+#endif
+  const char* hit = find(text, text_length);
+  if (hit == nullptr ||
+      std::memchr(text, '\0', static_cast<std::size_t>(hit - text)) != nullptr)
+    return nullptr;
+  return hit;
+}
+
+const char* SubstringFinder::findLastBeforeNul(const char* text,
+                                               std::size_t text_length) const {
+#if MORVEK_X86
+  if (has_avx512 && length_ >= 2 && text_length <= kShortText &&
+      text_length >= length_) {
+    return avx512::firstBeforeNul<true>(pattern_, length_, text, text_length);
+  }
+#endif
+  // The last occurrence is found first; only the bytes before its end need
+  // looking at for a NUL byte, and if there is one the search is repeated
+  // before it.
+  const char* hit = findLast(text, text_length);
+  if (hit == nullptr) return nullptr;
+  const void* nul = std::memchr(
+      text, '\0', static_cast<std::size_t>(hit - text) + length_ - 1);
+  if (nul == nullptr) return hit;
+  return findLast(
+      text, static_cast<std::size_t>(static_cast<const char*>(nul) - text));
+}
+
+std::size_t SubstringFinder::findAll(const char*& at, const char* end,
+                                     const char** hits,
+                                     std::size_t max_hits) const {
+  const std::size_t text_length = static_cast<std::size_t>(end - at);
+  if (text_length < length_ || max_hits == 0) {
+    at = end;
+    return 0;
+  }
+  const Pattern p = plan(pattern_, length_, text_length);
+  Window w{0, text_length - length_ + 1};
+  AllHits all{at, length_, hits, max_hits, 0};
+  search<false>(p, at, w, all);
+  at = all.found == max_hits ? hits[max_hits - 1] + length_ : end;
+  return all.found;
 }
 
 }  // namespace internal

@@ -2,14 +2,21 @@
 // speed on ordinary text and stays linear on any input (internal, not
 // installed).
 //
-// Candidates are the alignments whose first and last bytes both match the
-// pattern's, found 32 (or 16) alignments at a time; only candidates are
-// compared in full. When candidates keep failing after long partial matches
-// (a text of 'a' searched for a...ab...a, say), the time spent comparing is
-// held to a budget proportional to the bytes already passed; once it is
-// spent the search goes on with the two-way string matching method of
-// Crochemore and Perrin, which is linear whatever the pattern, in constant
-// space. Nothing is allocated.
+// The filter looks for the pattern's rarest byte, by a fixed table of how
+// often each byte occurs in typical prose and source code: when that byte
+// is rare enough it alone is scanned for, a vector at a time, and each
+// alignment holding it is compared in full; otherwise alignments holding
+// both the rarest and the second rarest byte at their offsets are the
+// candidates, and a third byte joins them when the second is common (runs
+// of one byte, phrases of common letters). Texts of up to 64 bytes are
+// searched for the first and last bytes without choosing. When
+// single-byte candidates turn out frequent the search goes on with the
+// pair; when compared candidates keep failing after long
+// partial matches (a text of 'a' searched for a...ab...a, say), the time
+// spent comparing is held to a budget proportional to the bytes already
+// passed, and once it is spent the search goes on with the two-way string
+// matching method of Crochemore and Perrin, which is linear whatever the
+// pattern, in constant space. Nothing is allocated.
 
 #ifndef MORVEK_FASTFIND_HPP_
 #define MORVEK_FASTFIND_HPP_
@@ -32,14 +39,20 @@ class SubstringFinder {
   const char* find(const char* text, std::size_t text_length) const;
   const char* findLast(const char* text, std::size_t text_length) const;
 
-  // Stores in `hits` up to `max_hits` leftmost occurrences within
-  // [text, text + text_length) before its first NUL byte that do not overlap
-  // (each search goes on after the previous hit), and returns their number.
-  // `rest` is the offset where a further call would go on. The pattern must
-  // hold no NUL byte.
-  std::size_t findAll(const char* text, std::size_t text_length,
-                      const char** hits, std::size_t max_hits,
-                      std::size_t& rest) const;
+  // The leftmost / rightmost occurrence within [text, text + text_length)
+  // that starts before its first NUL byte, or nullptr. The pattern must hold
+  // no NUL byte, so such an occurrence lies wholly before it.
+  const char* findBeforeNul(const char* text, std::size_t text_length) const;
+  const char* findLastBeforeNul(const char* text,
+                                std::size_t text_length) const;
+
+  // Stores in `hits` up to `max_hits` (>= 1) leftmost occurrences within
+  // [at, end) that do not overlap (each search goes on after the previous
+  // hit), moves `at` to where a further call goes on (after the last hit
+  // when `max_hits` were found, else `end`) and returns their number. NUL
+  // bytes are ordinary bytes here.
+  std::size_t findAll(const char*& at, const char* end, const char** hits,
+                      std::size_t max_hits) const;
 
  private:
   const char* pattern_;

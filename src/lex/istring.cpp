@@ -16,6 +16,7 @@
 #include "charclass.hpp"
 #include "fastfind.hpp"
 #include "radix.hpp"
+#include "replace.hpp"
 #include "textsize.hpp"
 #include "wordsplit.hpp"
 
@@ -23,6 +24,8 @@ using morvek::internal::allBinaryDigits;
 using morvek::internal::allDecimalDigits;
 using morvek::internal::allHexDigits;
 using morvek::internal::ByteSet;
+using morvek::internal::ChangedText;
+using morvek::internal::changedText;
 using morvek::internal::checkedLength;
 using morvek::internal::convert;
 using morvek::internal::copyOf;
@@ -53,9 +56,10 @@ void takeOver(OwnedText text, unsigned& length, char*& buffer) {
 char* padded(const char* p, unsigned count, unsigned length, unsigned offset,
              char pad) {
   char* buffer = newBuffer(length);
-  std::memset(buffer, pad, offset);
+  const unsigned tail = length - offset - count;
+  if (offset != 0) std::memset(buffer, pad, offset);
   if (count != 0) std::memcpy(buffer + offset, p, count);
-  std::memset(buffer + offset + count, pad, length - offset - count);
+  if (tail != 0) std::memset(buffer + offset + count, pad, tail);
   buffer[length] = '\0';
   return buffer;
 }
@@ -189,8 +193,17 @@ IString::CompareResult IString::compare(const char* p1, const char* p2) {
   return rc == 0 ? Equal : (rc < 0 ? Less : Greater);
 }
 
+// Both lengths are known: when the bytes up to the shorter length and its
+// terminator are the same, the texts up to their first NUL are the same, so
+// one memcmp decides most calls. Only after a difference can a NUL byte
+// before it still make them equal, and strcmp decides that.
 Boolean operator==(const IString& string1, const IString& string2) {
-  return IString::compare(string1._data, string2._data) == IString::Equal;
+  const char* p1 = string1._data;
+  const char* p2 = string2._data;
+  if (p1 == nullptr || p2 == nullptr) return p1 == p2;
+  const std::size_t shorter = std::min(string1._length, string2._length);
+  if (std::memcmp(p1, p2, shorter + 1) == 0) return True;
+  return std::strcmp(p1, p2) == 0;
 }
 Boolean operator==(const IString& string1, const char* string2) {
   return IString::compare(string1._data, string2) == IString::Equal;
@@ -355,9 +368,8 @@ unsigned IString::indexOf(const char* in_string, unsigned startPos) const {
   const std::size_t rest = _length - startPos + 1;
   // The empty text is found where the scan stops: at the first NUL byte.
   if (n == 0) return positionIn(_data, from + textEnd(from, rest));
-  const char* hit = nullptr;
-  std::size_t after = 0;
-  SubstringFinder(in_string, n).findAll(from, rest, &hit, 1, after);
+  // Occurrences count only before the first NUL byte from `from` on.
+  const char* hit = SubstringFinder(in_string, n).findBeforeNul(from, rest);
   return hit ? positionIn(_data, hit) : 0;
 }
 
@@ -375,16 +387,9 @@ unsigned IString::lastIndexOf(const char* in_string, unsigned endPos) const {
   if (endPos > _length) endPos = _length;
   if (n == 0) return endPos + 1;
   if (endPos == 0) return 0;
-  // Occurrences count only before the first NUL byte of the text. The last
-  // occurrence up to endPos is found first; only the bytes before its end
-  // need checking for a NUL byte, and if there is one the search is repeated
-  // before it.
-  const SubstringFinder finder(in_string, n);
-  const char* hit = finder.findLast(_data, endPos);
-  if (hit == nullptr) return 0;
-  const std::size_t hit_end = static_cast<std::size_t>(hit - _data) + n;
-  const std::size_t text_end = textEnd(_data, hit_end);
-  if (text_end != hit_end) hit = finder.findLast(_data, text_end);
+  // Occurrences count only before the first NUL byte of the text.
+  const char* hit =
+      SubstringFinder(in_string, n).findLastBeforeNul(_data, endPos);
   return hit ? positionIn(_data, hit) : 0;
 }
 
@@ -550,7 +555,7 @@ IString withoutBlanks(const IString& aString, bool leading, bool trailing) {
   unsigned start, end;
   keptRange(data, aString.length(), leading, trailing, isWhiteSpace, start,
             end);
-  return aString.subString(start + 1, end - start, ' ');
+  return IString(std::string_view(data + start, end - start));
 }
 
 }  // namespace
@@ -674,119 +679,29 @@ IString& IString::translate(const char* pInputChars, const char* pOutputChars,
                    textLength(pOutputChars), padCharacter);
 }
 
-namespace {
-
-// Hits remembered by the counting pass, so that the building pass need not
-// search for them again: a text with few occurrences is searched once. The
-// others are found again in batches.
-constexpr unsigned kRememberedHits = 512;
-constexpr unsigned kBatch = 128;
-
-// The text of the `length` bytes at `data` with up to `numChanges`
-// occurrences of the input string from `startPos` on replaced by the output
-// string, in a new buffer of exactly `new_length` + 1 bytes; nullptr when
-// nothing would change. `data` may be null when `length` is 0.
-char* changedText(const char* data, unsigned length, const char* pInputChars,
-                  unsigned inputLen, const char* pOutputChars,
-                  unsigned outputLen, unsigned startPos, unsigned numChanges,
-                  unsigned& new_length) {
-  if (startPos == 0) startPos = 1;
-  if (length == 0 || inputLen == 0 || startPos > length || numChanges == 0)
-    return nullptr;
-  // The searched text ends at the first NUL byte from startPos on (findAll
-  // stops there); an occurrence must lie wholly inside it, so an input
-  // string holding a NUL byte matches nothing.
-  const char* const start = data + (startPos - 1);
-  const std::size_t searched = length - (startPos - 1);
-  if (std::memchr(pInputChars, '\0', inputLen)) return nullptr;
-
-  const SubstringFinder finder(pInputChars, inputLen);
-  const char* const end = start + searched;
-
-  const char* hits[kRememberedHits];
-  const char* batch[kBatch];
-  std::size_t offset = 0;
-  unsigned num_count = static_cast<unsigned>(finder.findAll(
-      start, searched, hits,
-      numChanges < kRememberedHits ? numChanges : kRememberedHits, offset));
-  if (num_count == 0) return nullptr;
-  if (num_count == kRememberedHits) {  // there may be more: count them
-    const char* source = start + offset;
-    while (num_count < numChanges) {
-      const unsigned wanted =
-          numChanges - num_count < kBatch ? numChanges - num_count : kBatch;
-      const std::size_t n =
-          finder.findAll(source, static_cast<std::size_t>(end - source), batch,
-                         wanted, offset);
-      num_count += static_cast<unsigned>(n);
-      if (n < wanted) break;
-      source += offset;
-    }
-  }
-
-  // Occurrences never overlap, so num_count * inputLen <= length.
-  new_length = checkedLength(std::uint64_t{length} -
-                             std::uint64_t{num_count} * inputLen +
-                             std::uint64_t{num_count} * outputLen);
-  char* const temp = newBuffer(new_length);
-  const std::size_t before = startPos - 1;
-  std::memcpy(temp, data, before);
-  char* dest = temp + before;
-  const char* source = start;
-  // Both arguments may point into the old buffer, which lives until the new
-  // text is complete.
-  auto replace = [&](const char* const* found, std::size_t count) {
-    for (std::size_t k = 0; k < count; ++k) {
-      const std::size_t kept = static_cast<std::size_t>(found[k] - source);
-      std::memcpy(dest, source, kept);
-      dest += kept;
-      if (outputLen != 0) std::memcpy(dest, pOutputChars, outputLen);
-      dest += outputLen;
-      source = found[k] + inputLen;
-    }
-  };
-  unsigned changes_left = num_count;
-  const unsigned first =
-      num_count < kRememberedHits ? num_count : kRememberedHits;
-  replace(hits, first);
-  changes_left -= first;
-  while (changes_left != 0) {
-    const unsigned wanted = changes_left < kBatch ? changes_left : kBatch;
-    const std::size_t n = finder.findAll(
-        source, static_cast<std::size_t>(end - source), batch, wanted, offset);
-    replace(batch, n);
-    changes_left -= static_cast<unsigned>(n);
-  }
-  // The rest of the old text with its terminator.
-  std::memcpy(dest, source,
-              static_cast<std::size_t>(data + length - source) + 1);
-  return temp;
-}
-
-}  // namespace
-
 // The changed copy is built straight from the argument: one buffer, where
 // copying first and changing the copy would take two.
 IString IString::change(const IString& aString, const IString& inputString,
                         const IString& outputString, unsigned startPos,
                         unsigned numChanges) {
-  unsigned length = 0;
-  char* text = changedText(aString._data, aString._length, inputString._data,
-                           inputString._length, outputString._data,
-                           outputString._length, startPos, numChanges, length);
-  return text ? IString(length, text) : IString(aString);
+  const ChangedText changed =
+      changedText(aString._data, aString._length,
+                  {inputString._data, inputString._length, outputString._data,
+                   outputString._length, startPos, numChanges});
+  return changed.data ? IString(changed.length, changed.data)
+                      : IString(aString);
 }
 
 IString& IString::change(const char* pInputChars, unsigned inputLen,
                          const char* pOutputChars, unsigned outputLen,
                          unsigned startPos, unsigned numChanges) {
-  unsigned length = 0;
-  char* text = changedText(_data, _length, pInputChars, inputLen, pOutputChars,
-                           outputLen, startPos, numChanges, length);
-  if (text != nullptr) {
+  const ChangedText changed = changedText(
+      _data, _length,
+      {pInputChars, inputLen, pOutputChars, outputLen, startPos, numChanges});
+  if (changed.data != nullptr) {
     delete[] _data;
-    _data = text;
-    _length = length;
+    _data = changed.data;
+    _length = changed.length;
   }
   return *this;
 }

@@ -99,7 +99,6 @@ unsigned digitsValue(const char* p, unsigned count) {
 // (group_bits 4), grouped from the right: the leftmost n mod group_bits
 // digits, if any, form the first group.
 OwnedText binaryGroups(const char* p, unsigned n, unsigned group_bits) {
-  if (n == 0 || !allBinaryDigits(p, n)) return kNull;
   const OwnedText text =
       newText((std::uint64_t{n} + group_bits - 1) / group_bits);
   char* out = text.data;
@@ -114,8 +113,16 @@ OwnedText binaryGroups(const char* p, unsigned n, unsigned group_bits) {
   if (to_bytes) {
     for (; p != end; p += 8) *out++ = static_cast<char>(octetValue(p));
   } else {
-    for (; end - p >= 8; p += 8, out += 2)
+    // Two octets, four hexadecimal digits, a step.
+    for (; end - p >= 16; p += 16, out += 4) {
       std::memcpy(out, kTables.hex_pair[octetValue(p)], 2);
+      std::memcpy(out + 2, kTables.hex_pair[octetValue(p + 8)], 2);
+    }
+    if (end - p >= 8) {
+      std::memcpy(out, kTables.hex_pair[octetValue(p)], 2);
+      p += 8;
+      out += 2;
+    }
     if (p != end) *out = kDigits[digitsValue<2>(p, 4)];
   }
   return text;

@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <new>
+#include <string>
 
 #include "../test_util.hpp"
 
@@ -45,4 +46,9 @@ TEST(SizeLimit, ConstCharLongerThan32BitsIsNotTruncated) {
   EXPECT_THROW(s + text, std::bad_array_new_length);
   EXPECT_EQ(bytes(s), "ab");
   delete[] text;
+}
+
+TEST(SizeLimit, StdStringTooLongThrows) {
+  const std::string text(std::size_t{0xFFFFFFFFu}, 'x');
+  EXPECT_THROW(IString{text}, std::bad_array_new_length);
 }

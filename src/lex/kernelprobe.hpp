@@ -1,0 +1,29 @@
+// kernelprobe.hpp: counters that the kernel tests read (internal, not
+// installed).
+//
+// The library is built without MORVEK_KERNEL_PROBE and the counters cost
+// nothing. tests/kernel compiles the kernel sources with it defined, to
+// bound the work a call does without timing anything: how many bytes are
+// examined for the text's end, and how many alignments the search passes.
+
+#ifndef MORVEK_KERNELPROBE_HPP_
+#define MORVEK_KERNELPROBE_HPP_
+
+#include <cstddef>
+
+#ifdef MORVEK_KERNEL_PROBE
+namespace morvek {
+namespace internal {
+namespace probe {
+extern std::size_t end_bytes;          // bytes examined for the end
+extern std::size_t end_searches;       // searches for the end
+extern std::size_t search_alignments;  // alignments the filter passed
+}  // namespace probe
+}  // namespace internal
+}  // namespace morvek
+#define MORVEK_PROBE_ADD(counter, n) (::morvek::internal::probe::counter += (n))
+#else
+#define MORVEK_PROBE_ADD(counter, n) ((void)0)
+#endif
+
+#endif  // MORVEK_KERNELPROBE_HPP_

@@ -1,0 +1,235 @@
+// replace.cpp: the replacement kernel. One pass counts the occurrences, so
+// that the result is allocated once at its exact size, and a second builds
+// it; both draw their occurrences from one HitSource.
+
+#include "replace.hpp"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+#include "fastfind.hpp"
+#include "kernelprobe.hpp"
+#include "textsize.hpp"
+
+namespace morvek {
+namespace internal {
+
+namespace {
+
+// Copies `n` bytes; short copies as two overlapping fixed-size moves, since
+// replacement makes many of them and a call to memcpy would cost more.
+inline void copyBytes(char* dest, const char* source, std::size_t n) {
+  if (n >= 8) {
+    if (n > 16) {
+      std::memcpy(dest, source, n);
+      return;
+    }
+    std::memcpy(dest, source, 8);
+    std::memcpy(dest + n - 8, source + n - 8, 8);
+  } else if (n >= 4) {
+    std::memcpy(dest, source, 4);
+    std::memcpy(dest + n - 4, source + n - 4, 4);
+  } else if (n >= 2) {
+    std::memcpy(dest, source, 2);
+    std::memcpy(dest + n - 2, source + n - 2, 2);
+  } else if (n == 1) {
+    *dest = *source;
+  }
+}
+
+// The occurrences that a replacement changes: left to right without
+// overlapping, never more than a limit. The counting pass (count) and the
+// building pass (forEach) both take them from here, and fetch alone decides
+// how many to ask the finder for at a time.
+class HitSource {
+ public:
+  HitSource(const SubstringFinder& finder, const ChangeRequest& request,
+            const char* begin, const char* end)
+      : finder_(finder),
+        input_(request.input),
+        input_length_(request.input_length),
+        begin_(begin),
+        end_(end),
+        limit_(request.max_changes) {}
+
+  // The counting pass: the number of occurrences, at most the limit. The
+  // first batch found is kept for the building pass.
+  std::uint64_t count() {
+    if (input_length_ == 1) {
+      countBytes();
+    } else {
+      after_first_ = begin_;
+      first_count_ = fetch(after_first_, first_, limit_);
+      count_ = first_count_;
+      const char* at = after_first_;
+      Batch more;
+      for (std::size_t n; (n = fetch(at, more, limit_ - count_)) != 0;)
+        count_ += n;
+    }
+    return count_;
+  }
+
+  // The building pass: passes the counted occurrences, in order and a batch
+  // at a time, to on_hits(hits, n). A one-byte input whose occurrences are
+  // dense is matched byte by byte, without a search.
+  template <typename OnHits>
+  void forEach(OnHits&& on_hits) const {
+    std::uint64_t left = count_;
+    Batch batch;
+    if (dense_) {
+      const char c = *input_;
+      for (const char* p = begin_; left != 0;) {
+        const std::size_t wanted = left < kBatch ? left : kBatch;
+        std::size_t n = 0;
+        // Without a branch: every position is written, the count moves on
+        // only at a hit.
+        for (; n < wanted; ++p) {
+          batch[n] = p;
+          n += *p == c;
+        }
+        on_hits(batch, n);
+        left -= n;
+      }
+      return;
+    }
+    on_hits(first_, first_count_);
+    left -= first_count_;
+    const char* at = after_first_;
+    for (std::size_t n; (n = fetch(at, batch, left)) != 0; left -= n)
+      on_hits(batch, n);
+  }
+
+ private:
+  static constexpr std::size_t kBatch = 256;
+  using Batch = const char* [kBatch];
+  // One-byte occurrences counted a block at a time, so that a small limit
+  // does not count the whole text.
+  static constexpr std::size_t kCountBlock = 4096;
+  // One-byte occurrences at least one per this many bytes are dense.
+  static constexpr std::size_t kDenseSpacing = 16;
+
+  // The next occurrences from `at`, at most `left` and one batch; moves
+  // `at` past them.
+  std::size_t fetch(const char*& at, Batch& into, std::uint64_t left) const {
+    const std::size_t wanted =
+        left < kBatch ? static_cast<std::size_t>(left) : kBatch;
+    return wanted == 0 ? 0 : finder_.findAll(at, end_, into, wanted);
+  }
+
+  void countBytes() {
+    const char c = *input_;
+    std::uint64_t n = 0;
+    for (const char* block = begin_; block < end_ && n < limit_;
+         block += kCountBlock) {
+      const std::size_t size = std::min<std::size_t>(
+          kCountBlock, static_cast<std::size_t>(end_ - block));
+      for (std::size_t k = 0; k < size; ++k) n += block[k] == c;
+    }
+    count_ = n < limit_ ? n : limit_;
+    dense_ =
+        count_ * kDenseSpacing >= static_cast<std::uint64_t>(end_ - begin_);
+    after_first_ = begin_;
+  }
+
+  const SubstringFinder& finder_;
+  const char* input_;
+  std::size_t input_length_;
+  const char* begin_;
+  const char* end_;  // the searched text's end
+  std::uint64_t limit_;
+  std::uint64_t count_ = 0;
+  Batch first_;
+  std::size_t first_count_ = 0;
+  const char* after_first_ = nullptr;  // where the search after first_ goes on
+  bool dense_ = false;  // one-byte input, occurrences built byte by byte
+};
+
+// Writes the changed text: the bytes between occurrences, and the output
+// string in place of each.
+class Builder {
+ public:
+  Builder(char* dest, const char* source, const ChangeRequest& request)
+      : dest_(dest),
+        source_(source),
+        output_(request.output),
+        output_length_(request.output_length),
+        input_length_(request.input_length) {}
+
+  // Works on local copies: the bytes written might alias the members.
+  void operator()(const char* const* hits, std::size_t count) {
+    char* dest = dest_;
+    const char* source = source_;
+    const char* const output = output_;
+    const std::size_t output_length = output_length_;
+    const std::size_t input_length = input_length_;
+    for (std::size_t k = 0; k < count; ++k) {
+      const std::size_t kept = static_cast<std::size_t>(hits[k] - source);
+      copyBytes(dest, source, kept);
+      dest += kept;
+      if (output_length == 1)
+        *dest = *output;
+      else
+        copyBytes(dest, output, output_length);
+      dest += output_length;
+      source = hits[k] + input_length;
+    }
+    dest_ = dest;
+    source_ = source;
+  }
+
+  // The rest of the text up to `end`.
+  void finish(const char* end) {
+    std::memcpy(dest_, source_, static_cast<std::size_t>(end - source_));
+  }
+
+ private:
+  char* dest_;
+  const char* source_;
+  const char* output_;
+  std::size_t output_length_;
+  std::size_t input_length_;
+};
+
+// The first NUL byte at or after `text`, or `text` + `length`: where the
+// searched text ends. Looked for once per call.
+const char* searchedEnd(const char* text, std::size_t length) {
+  const std::size_t end = textEnd(text, length);
+  MORVEK_PROBE_ADD(end_searches, 1);
+  MORVEK_PROBE_ADD(end_bytes, end < length ? end + 1 : length);
+  return text + end;
+}
+
+}  // namespace
+
+ChangedText changedText(const char* data, unsigned length,
+                        const ChangeRequest& request) {
+  const unsigned start_pos = request.start_pos == 0 ? 1 : request.start_pos;
+  if (length == 0 || request.input_length == 0 || start_pos > length ||
+      request.max_changes == 0 ||
+      std::memchr(request.input, '\0', request.input_length) != nullptr)
+    return ChangedText{nullptr, 0};
+  const char* const start = data + (start_pos - 1);
+  const SubstringFinder finder(request.input, request.input_length);
+  HitSource hits(finder, request, start,
+                 searchedEnd(start, length - (start_pos - 1)));
+  const std::uint64_t count = hits.count();
+  if (count == 0) return ChangedText{nullptr, 0};
+
+  // Occurrences never overlap, so count * input_length <= length.
+  const unsigned new_length =
+      checkedLength(std::uint64_t{length} - count * request.input_length +
+                    count * request.output_length);
+  char* const text = newBuffer(new_length);
+  const std::size_t before = start_pos - 1;
+  std::memcpy(text, data, before);
+  // The request's strings may point into `data`, which lives until the new
+  // text is complete.
+  Builder builder(text + before, start, request);
+  hits.forEach(builder);
+  builder.finish(data + length + 1);  // with the terminator
+  return ChangedText{text, new_length};
+}
+
+}  // namespace internal
+}  // namespace morvek

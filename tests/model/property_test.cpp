@@ -1,0 +1,254 @@
+// property_test.cpp: driver programs (driver.hpp) aimed at the edges of the
+// vector and table-driven paths: texts around the 16-, 32- and 64-byte
+// blocks and their multiples, NUL bytes at block edges, candidates that fail
+// in the middle, periodic patterns, more hits than one batch holds; and every
+// byte value through the conversions that read bytes.
+
+#include <gtest/gtest.h>
+#include <lexcext.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "driver.hpp"
+
+namespace {
+
+using driver::Program;
+using model::Str;
+using A = Program;
+
+std::vector<unsigned> edgeLengths() {
+  std::vector<unsigned> r = {1, 2, 3, 7, 8, 9, 200, 300};
+  for (unsigned base : {16u, 32u, 48u, 64u, 128u, 192u, 512u, 1024u, 2048u})
+    for (unsigned d : {base - 1, base, base + 1}) r.push_back(d);
+  return r;
+}
+
+// `length` bytes drawn from `alphabet`, with a NUL byte at `nul` if that is
+// inside the text.
+std::string textOf(std::mt19937& rng, unsigned length,
+                   const std::string& alphabet, unsigned nul = ~0u) {
+  std::string t(length, 'a');
+  for (char& c : t) c = alphabet[rng() % alphabet.size()];
+  if (nul < length) t[nul] = '\0';
+  return t;
+}
+
+// Runs `program` with slots 0, 1, ... holding `texts`.
+void expectAgree(const std::vector<std::string>& texts, const Program& program,
+                 bool failAllocations = false) {
+  driver::Driver d(1u << 22);
+  d.failAllocations = failAllocations;
+  for (std::size_t i = 0; i < texts.size(); ++i) d.set(int(i), texts[i]);
+  ASSERT_TRUE(d.run(program.bytes))
+      << d.error
+      << "\ntext: " << testing::PrintToString(texts[0]).substr(0, 300);
+}
+
+// The texts of one length: a run of one byte, dense two-letter texts with
+// and without NUL bytes at block edges, 8-bit bytes and blanks.
+std::vector<std::string> textsOfLength(std::mt19937& rng, unsigned n) {
+  return {std::string(n, 'a'),
+          textOf(rng, n, "aaaaaaab"),
+          textOf(rng, n, "aab", n - 1),
+          textOf(rng, n, "ab", n / 16 * 16),
+          textOf(rng, n, "ab", (n / 32 * 32) - 1),
+          textOf(rng, n, std::string("ab \t\xE9\x80\xFF", 7), 15)};
+}
+
+TEST(Property, SearchAgreesWithTheModel) {
+  std::mt19937 rng(1);
+  const char* needles[] = {"a",      "b",    "ab",  "ba",  "aa",
+                           "aab",    "aba",  "abb", "bab", "aaaaaaab",
+                           "ab\xE9", "\xE9", ""};
+  for (unsigned n : edgeLengths())
+    for (const std::string& text : textsOfLength(rng, n)) {
+      Program prog;
+      for (unsigned p :
+           {0u, 1u, 2u, 15u, 16u, 17u, 33u, 64u, n / 2, n - 1, n, n + 1, ~0u})
+        for (const char* needle : needles)
+          prog.op(driver::kSearch, 0, 0, 0, 0, 0, p, 0, A::none(),
+                  A::text(needle), needle[0] ? needle[0] : 'a');
+      expectAgree({text}, prog);
+      // Periodic needles a..ab..a, 32 to 300 bytes, reach the two-way matcher.
+      for (unsigned k : {15u, 16u, 31u, 32u, 63u, 64u, 100u, 149u}) {
+        Program periodic;
+        for (unsigned p : {0u, 1u, 2u, n - 2 * k - 1, n - 2 * k, n - 1, ~0u})
+          periodic.op(driver::kSearch, 0, 0, 0, 1, 0, p, 0, A::slot(1));
+        expectAgree({text, std::string(k, 'a') + "b" + std::string(k, 'a')},
+                    periodic);
+      }
+    }
+}
+
+// Texts pieced from a needle's own fragments: long partial matches.
+TEST(Property, SearchAmongPartialMatches) {
+  std::mt19937 rng(2);
+  for (int round = 0; round < 60; ++round) {
+    const unsigned m = 8 + rng() % 60;
+    std::string needle;
+    while (needle.size() < m)
+      needle += round % 2 ? std::string(1, "ab"[rng() % 2])
+                          : "ab" + std::string(rng() % 3, 'a');
+    if (round % 3 == 0) needle[rng() % m] ^= 3;
+    std::string text;
+    while (text.size() < 1500) {
+      const unsigned from = rng() % needle.size();
+      text += needle.substr(from, 1 + rng() % (needle.size() - from));
+    }
+    if (round % 4 == 0) text[rng() % text.size()] = '\0';
+    Program prog;
+    for (unsigned p : {0u, 1u, unsigned(rng() % 1500), ~0u})
+      prog.op(driver::kSearch, 0, 0, 0, 1, 0, p, 0, A::slot(1))
+          .op(driver::kChange, 0, 1, 2, 0, 0, p, rng() % 4 ? ~0u : rng() % 30);
+    expectAgree({text, needle, "X"}, prog);
+  }
+}
+
+TEST(Property, ChangeAgreesWithTheModel) {
+  std::mt19937 rng(3);
+  const unsigned limits[] = {0,   1,   2,   127, 128,  129, 511,
+                             512, 513, 600, 640, 1000, ~0u};
+  for (unsigned n : {64u, 65u, 600u, 700u, 1100u, 2000u}) {
+    const std::vector<std::string> texts = {
+        std::string(n, 'a'), textOf(rng, n, "aab"), textOf(rng, n, "ab", 64),
+        textOf(rng, n, "ab", n - 16), textOf(rng, n, "aaab", 513)};
+    for (const std::string& text : texts) {
+      Program prog;
+      for (unsigned limit : limits)
+        for (const char* in : {"a", "aa", "aaa", "ab", "ba"})
+          for (unsigned start : {0u, 2u, 17u})
+            prog.op(driver::kSubString, 0, 1, 0, 0, 0, 1)  // slot 1: the text
+                .op(driver::kChange, 1, 0, 0, 0, 3, start, limit, A::text(in),
+                    A::text(limit % 2   ? ""
+                            : limit % 3 ? "b"
+                                        : "bc"));
+      // An input string with a NUL byte (slot 2) matches nothing.
+      prog.op(driver::kChange, 0, 2, 3, 0, 0, 1, ~0u);
+      prog.op(driver::kChange, 0, 3, 2, 0, 0, 1, ~0u);
+      expectAgree({text, "", std::string("a\0a", 3), std::string("aa\0", 3)},
+                  prog);
+    }
+  }
+}
+
+TEST(Property, StripAndCaseAgreeWithTheModel) {
+  std::mt19937 rng(4);
+  const std::string blanks(" \t\n\v\f\r", 6);
+  for (unsigned n : edgeLengths())
+    for (unsigned nul : {0u, 15u, 16u, 31u, 32u, n - 1, ~0u}) {
+      std::string text = textOf(rng, n, blanks) + "a" +
+                         textOf(rng, n, "aB\xC9 \xE9z") +
+                         textOf(rng, n, blanks);
+      if (nul < text.size()) text[nul] = text[text.size() - 1 - nul] = '\0';
+      Program prog;
+      for (int form = 0; form < 14; ++form)
+        for (const char* set : {"", " a", "\xE9z \t"})
+          for (char ch : {' ', 'a', '\0'})
+            prog.op(driver::kCopy, 1, 0, 0, 0, 0)
+                .op(driver::kStrip, 1, 2, 0, 0, form, 1, 1, A::none(),
+                    A::text(set), ch);
+      expectAgree({text}, prog);
+    }
+}
+
+TEST(Property, PositionsAndWordsAgreeWithTheModel) {
+  std::mt19937 rng(5);
+  for (unsigned n : edgeLengths()) {
+    const std::string texts[] = {
+        textOf(rng, n, "xy \n\t\v\f\r"), textOf(rng, n, "xxxxxxx ", n / 2),
+        textOf(rng, n, "x \xA0\x1C", 32), std::string(n, ' ')};
+    for (const std::string& text : texts) {
+      Program prog;
+      const unsigned words = Str::of(text).numWords();
+      for (unsigned w : {0u, 1u, 2u, words / 2, words, words + 1, ~0u})
+        for (unsigned count : {0u, 1u, 3u, ~0u})
+          prog.op(driver::kWords, 0, 0, 0, 0, 0, w, count);
+      for (unsigned p : {0u, 1u, 16u, n - 1, n, n + 1}) {
+        for (int kind = 0; kind < 4; ++kind)
+          prog.op(driver::kCopy, 1, 0, 0, 0, 0)
+              .op(driver::kSubString, 1, 2, 0, kind, 0, p, 17)
+              .op(driver::kJustify, 1, 0, 3, kind, 0, p + 3, 0);
+        prog.op(driver::kConstIndex, 0, 0, 0, 0, 0, p)
+            .op(driver::kDigits, 0)
+            .op(driver::kIndex, 1, 0, 0, 1, 0, p + 2, 0);
+      }
+      expectAgree({text}, prog);
+    }
+  }
+}
+
+TEST(Property, RadixAgreesWithTheModel) {
+  std::mt19937 rng(6);
+  std::string all;
+  for (int i = 0; i < 256; ++i) all += char(i);
+  for (unsigned n : edgeLengths()) {
+    const std::string texts[] = {textOf(rng, n, "01"),
+                                 textOf(rng, n, "0123456789"),
+                                 textOf(rng, n, "0123456789abcdefABCDEF"),
+                                 textOf(rng, n, all),
+                                 textOf(rng, n, "01", n - 1),
+                                 textOf(rng, n, "0f", n / 2)};
+    for (const std::string& text : texts) {
+      Program prog;
+      for (int form = 0; form < 24; ++form)
+        prog.op(driver::kCopy, 1, 0, 0, 0, 0)
+            .op(driver::kRadix, 1, 2, 0, 0, form);
+      expectAgree({text}, prog);
+    }
+  }
+}
+
+// Every byte value through the conversions that read bytes and through case
+// folding: a path that depended on byte order or on the signedness of char
+// gives other answers for the bytes above 0x7F.
+TEST(AllBytes, RadixAndCaseAgreeWithTheModel) {
+  std::string all;
+  for (int i = 1; i < 256; ++i) all += char(i);
+  Program prog;
+  for (int form = 0; form < 24; ++form)  // over all 255 bytes at once
+    prog.op(driver::kCopy, 1, 0, 0, 0, 0).op(driver::kRadix, 1, 2, 0, 0, form);
+  for (int form = 10; form < 14; ++form)
+    prog.op(driver::kCopy, 1, 0, 0, 0, 0).op(driver::kStrip, 1, 2, 0, 0, form);
+  expectAgree({all}, prog);
+  for (int b = 0; b < 256; ++b) {
+    const std::string one(1, char(b)), hex = Str::of(one).c2x().s;
+    Program bytes;
+    for (int form = 0; form < 24; ++form)
+      bytes.op(driver::kCopy, 1, 0, 0, 0, 0)
+          .op(driver::kRadix, 1, 2, 0, 0, form)
+          .op(driver::kCopy, 1, 3, 0, 0, 0)
+          .op(driver::kRadix, 1, 2, 0, 0, form);
+    for (int form = 10; form < 14; ++form)
+      bytes.op(driver::kCopy, 1, 0, 0, 0, 0)
+          .op(driver::kStrip, 1, 2, 0, 0, form);
+    expectAgree(
+        {one + "\x01\x80" + one, std::to_string(b), hex, hex + "7f" + hex},
+        bytes);
+    expectAgree({std::to_string(b * 16843009u)},
+                Program().op(driver::kRadix, 0, 1, 0, 0, 15));  // d2c
+  }
+}
+
+TEST(AllBytes, CFunctionsAgreeWithTheModel) {
+  for (int a = 1; a < 256; ++a) {
+    std::string upper(1, char(a)), lower = upper;
+    strupr(&upper[0]);
+    strlwr(&lower[0]);
+    ASSERT_EQ(upper, Str::of(upper).upperCase().s) << a;
+    ASSERT_EQ(upper, Str::of(std::string(1, char(a))).upperCase().s) << a;
+    ASSERT_EQ(lower, Str::of(std::string(1, char(a))).lowerCase().s) << a;
+    for (int b = 0; b < 256; ++b) {
+      const char x[3] = {char(a), 'q', 0}, y[3] = {char(b), 'q', 0};
+      const int want = Str::cmp(Str::of(x).lowerCase().cstr(),
+                                Str::of(y).lowerCase().cstr());
+      const int got = strcmpi(x, y), mem = memicmp(x, y, 2);
+      ASSERT_EQ((got > 0) - (got < 0), want) << a << " " << b;
+      ASSERT_EQ((mem > 0) - (mem < 0), want) << a << " " << b;
+    }
+  }
+}
+
+}  // namespace
