@@ -27,18 +27,7 @@ for suite in "${suites[@]}"; do
   esac
 done
 
-missing=()
-for pkg in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'ok installed' ||
-    missing+=("$pkg")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  start=$SECONDS
-  apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
-    --no-install-recommends "${missing[@]}" >/dev/null
-  echo "-- installed ${missing[*]} in $((SECONDS - start)) s"
-fi
+bash .ci/apt-need.sh "${packages[@]}"
 
 for suite in "${suites[@]}"; do
   start=$SECONDS

@@ -16,7 +16,7 @@
 // order of the machine. Swar (eight bytes in a 64-bit integer) compiles
 // everywhere and is what a build without vector instructions runs; x86 adds
 // SSE2, AVX2 and AVX-512 (the last two for functions compiled for them, see
-// fastfind.cpp). A further width (NEON, say) is one more type of this shape.
+// fastfind.cpp); ARM64 adds NEON.
 
 #ifndef MORVEK_BYTEVEC_HPP_
 #define MORVEK_BYTEVEC_HPP_
@@ -29,6 +29,8 @@
 
 #if MORVEK_X86
 #include <immintrin.h>
+#elif MORVEK_NEON
+#include <arm_neon.h>
 #endif
 
 namespace morvek {
@@ -79,6 +81,31 @@ struct Sse2 {
   static Cmp either(Cmp x, Cmp y) { return _mm_or_si128(x, y); }
   static Mask bits(Cmp x) {
     return static_cast<unsigned>(_mm_movemask_epi8(x));
+  }
+};
+#endif
+
+#if MORVEK_NEON
+// ARM64 Advanced SIMD, which every ARM64 processor has.
+struct Neon {
+  static constexpr std::size_t kWidth = 16;
+  using Reg = uint8x16_t;
+  using Cmp = uint8x16_t;  // 0xFF in each equal byte, 0 elsewhere
+  static Reg splat(char c) { return vdupq_n_u8(static_cast<std::uint8_t>(c)); }
+  static Reg load(const char* p) {
+    return vld1q_u8(reinterpret_cast<const std::uint8_t*>(p));
+  }
+  static Cmp eq(Reg a, Reg b) { return vceqq_u8(a, b); }
+  static Cmp both(Cmp x, Cmp y) { return vandq_u8(x, y); }
+  static Cmp either(Cmp x, Cmp y) { return vorrq_u8(x, y); }
+  // Byte k keeps bit k % 8 of its all-ones; each half's bytes then add up
+  // to that half's eight bits.
+  static Mask bits(Cmp x) {
+    static constexpr std::uint8_t kBit[16] = {1, 2, 4, 8, 16, 32, 64, 128,
+                                              1, 2, 4, 8, 16, 32, 64, 128};
+    const uint8x16_t m = vandq_u8(x, vld1q_u8(kBit));
+    return vaddv_u8(vget_low_u8(m)) |
+           (static_cast<Mask>(vaddv_u8(vget_high_u8(m))) << 8);
   }
 };
 #endif

@@ -322,6 +322,13 @@ using V = Sse2;
 }  // namespace sse2
 #endif
 
+#if MORVEK_NEON
+namespace neon {
+using V = Neon;
+#include "fastfind_scan.inc"
+}  // namespace neon
+#endif
+
 #if MORVEK_X86
 MORVEK_TARGET_BEGIN("avx2")
 namespace avx2 {
@@ -426,6 +433,11 @@ void search(const Pattern& p, const char* text, Window& w, OnHit& on_hit) {
 #if MORVEK_SSE2
       if (alignments >= 16)
     outcome = sse2::run<kBackward>(p, text, w, budget, on_hit);
+  else
+#endif
+#if MORVEK_NEON
+      if (alignments >= 16)
+    outcome = neon::run<kBackward>(p, text, w, budget, on_hit);
   else
 #endif
       if (alignments >= 8)
