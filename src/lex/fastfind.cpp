@@ -454,40 +454,49 @@ void search(const Pattern& p, const char* text, Window& w, OnHit& on_hit) {
   }
 }
 
+// The first occurrence in search order: the leftmost, or for kBackward the
+// rightmost.
+template <bool kBackward>
+const char* firstOccurrence(const char* pattern, std::size_t length,
+                            const char* text, std::size_t text_length) {
+  if (text_length < length) return nullptr;
+  if (length == 1)
+    return static_cast<const char*>(
+        kBackward ? memrchr(text, pattern[0], text_length)
+                  : std::memchr(text, pattern[0], text_length));
+  const Pattern p = plan(pattern, length, text_length);
+  Window w{0, text_length - length + 1};
+  FirstHit<kBackward> first;
+  search<kBackward>(p, text, w, first);
+  return first.at == kStop ? nullptr : text + first.at;
+}
+
+#if MORVEK_X86
+// Whether a text of `text_length` bytes is searched for a pattern of
+// `length` bytes as one masked AVX-512 block.
+bool inOneBlock(std::size_t length, std::size_t text_length) {
+  return has_avx512 && length >= 2 && text_length <= kShortText &&
+         text_length >= length;
+}
+#endif
+
 }  // namespace
 
 const char* SubstringFinder::find(const char* text,
                                   std::size_t text_length) const {
-  if (text_length < length_) return nullptr;
-  if (length_ == 1)
-    return static_cast<const char*>(
-        std::memchr(text, pattern_[0], text_length));
-  const Pattern p = plan(pattern_, length_, text_length);
-  Window w{0, text_length - length_ + 1};
-  FirstHit<false> first;
-  search<false>(p, text, w, first);
-  return first.at == kStop ? nullptr : text + first.at;
+  return firstOccurrence<false>(pattern_, length_, text, text_length);
 }
 
 const char* SubstringFinder::findLast(const char* text,
                                       std::size_t text_length) const {
-  if (text_length < length_) return nullptr;
-  if (length_ == 1)
-    return static_cast<const char*>(memrchr(text, pattern_[0], text_length));
-  const Pattern p = plan(pattern_, length_, text_length);
-  Window w{0, text_length - length_ + 1};
-  FirstHit<true> last;
-  search<true>(p, text, w, last);
-  return last.at == kStop ? nullptr : text + last.at;
+  return firstOccurrence<true>(pattern_, length_, text, text_length);
 }
 
 const char* SubstringFinder::findBeforeNul(const char* text,
                                            std::size_t text_length) const {
 #if MORVEK_X86
-  if (has_avx512 && length_ >= 2 && text_length <= kShortText &&
-      text_length >= length_) {
+  if (inOneBlock(length_, text_length))
     return avx512::firstBeforeNul<false>(pattern_, length_, text, text_length);
-  }
 #endif
   const char* hit = find(text, text_length);
   if (hit == nullptr ||
@@ -499,10 +508,8 @@ const char* SubstringFinder::findBeforeNul(const char* text,
 const char* SubstringFinder::findLastBeforeNul(const char* text,
                                                std::size_t text_length) const {
 #if MORVEK_X86
-  if (has_avx512 && length_ >= 2 && text_length <= kShortText &&
-      text_length >= length_) {
+  if (inOneBlock(length_, text_length))
     return avx512::firstBeforeNul<true>(pattern_, length_, text, text_length);
-  }
 #endif
   // The last occurrence is found first; only the bytes before its end need
   // looking at for a NUL byte, and if there is one the search is repeated
