@@ -83,6 +83,97 @@ TEST(Property, SearchAgreesWithTheModel) {
     }
 }
 
+// Searches for slot 1 in slot 0 from and up to the positions around `at`,
+// then replaces it.
+Program searchesAround(unsigned at, unsigned m, unsigned n) {
+  Program prog;
+  for (unsigned p : {1u, at + 1, at + 2, at + m - 1, at + m, n + 1, ~0u})
+    prog.op(driver::kSearch, 0, 0, 0, 1, 0, p, 0, A::slot(1));
+  return prog.op(driver::kChange, 0, 1, 3, 0, 0, at % 2 ? 1 : at + 1, ~0u);
+}
+
+// Needles of every kind the finder treats differently (a rare first byte,
+// runs of one byte, two and three bytes, common first and last bytes, long
+// phrases, punctuation at the end, bytes from 0x80 on, periodic patterns),
+// at every offset of texts made of their own bytes, with a NUL byte before,
+// inside and after the match.
+TEST(Property, NeedlesAtEveryOffset) {
+  std::mt19937 rng(12);
+  const std::string needles[] = {
+      "ab",
+      "qu",
+      "zz",
+      "  ",
+      "ee",
+      "e,",
+      "X#",
+      "the",
+      "eee",
+      "   ",
+      "e,e",
+      "of.",
+      "#include",
+      "Xylophone",
+      "ambidextrous",
+      "the people and the",
+      "government of the people, by the people, for the people",
+      "aaaaaaaaaaaaaaab",
+      "baaaaaaaaaaaaaaa",
+      "abababababababac",
+      "\x80\xff",
+      "\xe9t\xe9",
+      "x = y;",
+      std::string(40, 'a') + "b" + std::string(40, 'a'),
+      std::string(70, ' ')};
+  for (const std::string& needle : needles) {
+    const unsigned m = unsigned(needle.size());
+    std::vector<unsigned> lengths = {m, m + 1, m + 2, m + 5};
+    for (unsigned l : {15, 16, 17, 31, 32, 33, 63, 64, 65, 127, 128, 129, 700})
+      if (l > m + 5) lengths.push_back(l);
+    for (unsigned n : lengths)
+      for (unsigned at = 0; at + m <= n; at += n <= 66 ? 1 : 7) {
+        std::string text = textOf(rng, n, needle + " ");
+        text.replace(at, m, needle);
+        const Program prog = searchesAround(at, m, n);
+        expectAgree({text, needle, "", "<>"}, prog);
+        for (unsigned nul : {at == 0 ? 0 : at - 1, at + m / 2, at + m})
+          if (nul < n)
+            expectAgree({text.substr(0, nul) + '\0' + text.substr(nul + 1),
+                         needle, "", "<>"},
+                        prog);
+      }
+  }
+}
+
+// Long texts: the single-byte scan handing over to the pair when its byte
+// turns out frequent, and the comparison budget handing over to the two-way
+// matcher.
+TEST(Property, SearchHandOversOnLongTexts) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"#define x 1\n", "#include"},
+      {"Xy Xz Xa ", "Xylophone"},
+      {"a", std::string(40, 'a') + "b" + std::string(40, 'a')},
+      {"a", "b" + std::string(60, 'a')},
+      {"a", std::string(60, 'a') + "b"},
+      {"ab", "ababababac"},
+      {"aab", "aabaabaabaaba"},
+      {"   x", "    "},
+      {"eee", "eeee,"}};
+  for (const auto& [unit, needle] : cases) {
+    std::string text;
+    while (text.size() < 20000) text += unit;
+    const unsigned m = unsigned(needle.size()), n = unsigned(text.size());
+    expectAgree({text, needle, "", "<>"}, searchesAround(n / 3, m, n));
+    for (unsigned at : {0u, 5000u, n / 2, n - m - 3}) {
+      std::string t = text;
+      t.replace(at, m, needle);
+      expectAgree({t, needle, "", "<>"}, searchesAround(at, m, n));
+      t[at + m / 2] = '\0';
+      expectAgree({t, needle, "", "<>"}, searchesAround(at, m, n));
+    }
+  }
+}
+
 // Texts pieced from a needle's own fragments: long partial matches.
 TEST(Property, SearchAmongPartialMatches) {
   std::mt19937 rng(2);
@@ -107,30 +198,66 @@ TEST(Property, SearchAmongPartialMatches) {
   }
 }
 
-TEST(Property, ChangeAgreesWithTheModel) {
+// Replacement fetches its occurrences in batches: limits around the batch
+// sizes, starts in the middle, texts where almost every byte is a hit and
+// one with sparse hits, NUL bytes at block edges and in the input string.
+TEST(Property, ChangeAroundBatches) {
   std::mt19937 rng(3);
-  const unsigned limits[] = {0,   1,   2,   127, 128,  129, 511,
-                             512, 513, 600, 640, 1000, ~0u};
-  for (unsigned n : {64u, 65u, 600u, 700u, 1100u, 2000u}) {
-    const std::vector<std::string> texts = {
-        std::string(n, 'a'), textOf(rng, n, "aab"), textOf(rng, n, "ab", 64),
-        textOf(rng, n, "ab", n - 16), textOf(rng, n, "aaab", 513)};
-    for (const std::string& text : texts) {
-      Program prog;
+  const unsigned limits[] = {0,   1,   2,   127, 128, 129, 255,  256,  257, 511,
+                             512, 513, 600, 640, 767, 769, 1000, 1500, ~0u};
+  std::vector<std::string> texts;
+  for (unsigned n : {64u, 65u, 700u, 3000u})
+    for (const std::string& t :
+         {std::string(n, 'a'), textOf(rng, n, "aab"), textOf(rng, n, "ab", 64),
+          textOf(rng, n, "ab", n - 16), textOf(rng, n, "aaab", 513)})
+      texts.push_back(t);
+  for (const char* unit :
+       {"w ", " ", "the quick brown fox jumps over a dog "}) {
+    std::string t;
+    while (t.size() < 3000) t += unit;
+    texts.push_back(t);
+  }
+  for (const std::string& text : texts) {
+    Program prog;
+    for (const char* in : {"a", "aa", "ab", "ba", " ", "q"}) {
       for (unsigned limit : limits)
-        for (const char* in : {"a", "aa", "aaa", "ab", "ba"})
-          for (unsigned start : {0u, 2u, 17u})
-            prog.op(driver::kSubString, 0, 1, 0, 0, 0, 1)  // slot 1: the text
-                .op(driver::kChange, 1, 0, 0, 0, 3, start, limit, A::text(in),
-                    A::text(limit % 2   ? ""
-                            : limit % 3 ? "b"
-                                        : "bc"));
-      // An input string with a NUL byte (slot 2) matches nothing.
-      prog.op(driver::kChange, 0, 2, 3, 0, 0, 1, ~0u);
-      prog.op(driver::kChange, 0, 3, 2, 0, 0, 1, ~0u);
-      expectAgree({text, "", std::string("a\0a", 3), std::string("aa\0", 3)},
-                  prog);
+        for (unsigned start : {0u, 2u, 17u, 1001u})
+          prog.op(driver::kCopy, 1, 0)
+              .op(driver::kChange, 1, 0, 0, 0, 3, start, limit, A::text(in),
+                  A::text(limit % 2   ? ""
+                          : limit % 3 ? "b"
+                                      : "bc"));
+      prog.op(driver::kCopy, 1, 0)
+          .op(driver::kChange, 1, 0, 0, 0, 8, 1, 0, A::text(in),
+              A::text("xyz"));
     }
+    // An input string with a NUL byte (slots 2 and 3) matches nothing.
+    prog.op(driver::kChange, 0, 2, 3, 0, 0, 1, ~0u)
+        .op(driver::kChange, 0, 3, 2, 0, 0, 1, ~0u);
+    expectAgree({text, "", std::string("a\0a", 3), std::string("aa\0", 3)},
+                prog);
+  }
+}
+
+// == and != with both lengths known decide by one comparison of the bytes
+// when they agree; after a difference a NUL byte before it can still make
+// the texts equal.
+TEST(Property, EqualityAroundNulBytes) {
+  const std::string base =
+      "abcdefghijklmnopqrstuvwxyz0123456789ABCDEFGHIJKLMNOP";
+  for (std::size_t len1 = 0; len1 <= base.size(); len1 += 3) {
+    Program prog;
+    for (int i = 0; i < 2; ++i) prog.op(driver::kCompare, i, 1 - i, 0, 0, 0);
+    for (std::size_t len2 : {len1, len1 + 1, len1 + 7, len1 / 2})
+      for (std::size_t diff = 0; diff <= len1 && len2 <= base.size(); diff += 2)
+        for (std::size_t nul :
+             {std::size_t{0}, diff / 2, diff, diff + 1, std::size_t{1000}}) {
+          std::string a = base.substr(0, len1), b = base.substr(0, len2);
+          if (diff < b.size()) b[diff] = '#';
+          if (nul < a.size()) a[nul] = '\0';
+          if (nul < b.size()) b[nul] = '\0';
+          expectAgree({a, b}, prog);
+        }
   }
 }
 
