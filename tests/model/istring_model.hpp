@@ -7,8 +7,10 @@
 #ifndef MORVEK_TESTS_MODEL_ISTRING_MODEL_HPP_
 #define MORVEK_TESTS_MODEL_ISTRING_MODEL_HPP_
 
+#include <algorithm>
 #include <cctype>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <istream>
@@ -477,6 +479,49 @@ class Str {
   // clang-format on
 #undef MODEL_STATIC
 };
+
+// The C helpers of lexcext.h: comparisons give -1, 0 or 1.
+namespace c {
+inline int sign(int v) { return (v > 0) - (v < 0); }
+// Compares at most n bytes folded by `fold`; `text`: up to a terminator
+// that both reach.
+inline int compare(const void* x, const void* y, u64 n, int (*fold)(int),
+                   bool text) {
+  const auto *a = static_cast<const unsigned char*>(x),
+             *b = static_cast<const unsigned char*>(y);
+  for (u64 i = 0; i < n; ++i)
+    if (fold(a[i]) != fold(b[i]) || (text && a[i] == 0))
+      return sign(fold(a[i]) - fold(b[i]));
+  return 0;
+}
+inline int strcmpi(const char* a, const char* b) {
+  return compare(a, b, ~u64{0}, std::tolower, true);
+}
+inline int strnicmp(const char* a, const char* b, int n) {
+  return n <= 0 ? 0 : compare(a, b, u64(n), std::toupper, true);
+}
+inline int memicmp(const void* a, const void* b, unsigned n) {
+  return compare(a, b, n, std::tolower, false);
+}
+// strrev, strlwr and strupr of the bytes `s`: up to its first NUL byte.
+inline std::string strrev(std::string s) {
+  std::reverse(s.begin(), s.begin() + std::min(s.find('\0'), s.size()));
+  return s;
+}
+inline std::string strlwr(std::string s) { return Str::of(s).lowerCase().s; }
+inline std::string strupr(std::string s) { return Str::of(s).upperCase().s; }
+// itoa's text, or "???" for a radix other than 8, 10 and 16.
+inline std::string itoa(int value, int radix) {
+  char b[16] = "???";
+  if (radix == 8 || radix == 10 || radix == 16)
+    std::snprintf(b, sizeof b,
+                  radix == 8    ? "%o"
+                  : radix == 10 ? "%d"
+                                : "%x",
+                  value);
+  return b;
+}
+}  // namespace c
 
 }  // namespace model
 
