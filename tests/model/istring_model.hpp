@@ -382,33 +382,44 @@ class Str {
                ? c - '0'
                : std::toupper(static_cast<unsigned char>(c)) - 'A' + 10;
   }
-  std::uint32_t value(int radix) const {
+  std::uint32_t value(int radix) const {  // modulo 2^32
     std::uint32_t v = 0;
     for (char c : s)
       v = radix == 256 ? v * 256u + static_cast<unsigned char>(c)
                        : v * unsigned(radix) + unsigned(hex(c));
     return v;
   }
-  // The low `n` bits of `v` as binary digits.
-  static std::string toBits(std::uint32_t v, int n) {
+  // v's digits in radix 2 or 16, or its bytes for 256, without leading
+  // zeros: one digit for 0. At least `width` digits, zeros in front.
+  static std::string digits(std::uint32_t v, unsigned radix, u64 width = 1) {
     std::string r;
-    for (int i = n - 1; i >= 0; --i) r += char('0' + ((v >> i) & 1));
-    return r;
+    do {
+      r.insert(r.begin(),
+               radix == 256 ? char(v & 255) : "0123456789ABCDEF"[v % radix]);
+    } while ((v /= radix) != 0);
+    return std::string(width > r.size() ? width - r.size() : 0, '0') + r;
   }
-  static std::string noZeros(std::string r) {
-    std::size_t i = r.find_first_not_of('0');
-    return i == npos ? "0" : r.substr(i);
-  }
-  Str& fromBinary(int width) {  // groups of `width` binary digits
+  Str& fromBinary(unsigned width) {  // groups of `width` binary digits
     if (s.empty() || !isBinaryDigits()) return setNull();
     need((u64(s.size()) + width - 1) / width);
-    std::string padded =
-                    std::string((width - s.size() % width) % width, '0') + s,
-                r;
-    for (std::size_t i = 0; i < padded.size(); i += width) {
-      unsigned v = Str::of(padded.substr(i, width)).value(2);
-      r += width == 8 ? char(v) : "0123456789ABCDEF"[v];
-    }
+    const std::string bits =
+        std::string((width - s.size() % width) % width, '0') + s;
+    std::string r;
+    for (std::size_t i = 0; i < bits.size(); i += width)
+      r += digits(of(bits.substr(i, width)).value(2), width == 8 ? 256 : 16);
+    return set(r);
+  }
+  Str& fromDecimal(unsigned radix) {
+    return s.empty() || !isDigits() ? setNull() : set(digits(value(10), radix));
+  }
+  // Each byte (each digit for x2b) as `per` digits in radix 16 or 2.
+  Str& expand(bool valid, unsigned per, unsigned radix, bool hexDigits) {
+    if (s.empty() || !valid) return setNull();
+    need(per * u64(s.size()));
+    std::string r;
+    for (char c : s)
+      r += digits(hexDigits ? hex(c) : static_cast<unsigned char>(c), radix,
+                  per);
     return set(r);
   }
   Str& b2c() { return fromBinary(8); }
@@ -417,13 +428,13 @@ class Str {
     return s.empty() || !isBinaryDigits() ? setNull()
                                           : set(std::to_string(value(2)));
   }
-  Str& d2x() {
-    if (s.empty() || !isDigits()) return setNull();
-    std::string r;
-    for (std::uint32_t v = value(10); v; v >>= 4)
-      r.insert(r.begin(), "0123456789ABCDEF"[v & 15]);
-    return set(r.empty() ? "0" : r);
-  }
+  Str& c2b() { return expand(true, 8, 2, false); }
+  Str& c2x() { return expand(true, 2, 16, false); }
+  Str& c2d() { return s.empty() ? setNull() : set(std::to_string(value(256))); }
+  Str& d2b() { return fromDecimal(2); }
+  Str& d2x() { return fromDecimal(16); }
+  Str& d2c() { return fromDecimal(256); }
+  Str& x2b() { return expand(isHexDigits(), 4, 2, true); }
   Str& x2c() {
     if (s.empty()) return *this;
     if (!isHexDigits()) return set("");
@@ -436,39 +447,6 @@ class Str {
     return s.empty() || !isHexDigits() || s.size() > 8
                ? setNull()
                : set(std::to_string(value(16)));
-  }
-  // Each byte (each digit for x2b) written as `per` digits by `f`.
-  template <class F>
-  Str& expand(bool valid, unsigned per, F f) {
-    if (s.empty() || !valid) return setNull();
-    need(per * u64(s.size()));
-    std::string r;
-    for (char c : s) r += f(static_cast<unsigned char>(c));
-    return set(r);
-  }
-  Str& c2x() {
-    return expand(true, 2, [](unsigned c) {
-      return std::string{"0123456789ABCDEF"[c >> 4],
-                         "0123456789ABCDEF"[c & 15]};
-    });
-  }
-  Str& c2b() {
-    return expand(true, 8, [](unsigned c) { return toBits(c, 8); });
-  }
-  Str& x2b() {
-    return expand(isHexDigits(), 4,
-                  [](unsigned c) { return toBits(unsigned(hex(char(c))), 4); });
-  }
-  Str& c2d() { return s.empty() ? setNull() : set(std::to_string(value(256))); }
-  Str& d2c() {
-    if (s.empty() || !isDigits()) return setNull();
-    std::string r;
-    for (std::uint32_t v = value(10); v; v >>= 8) r.insert(r.begin(), char(v));
-    return set(r.empty() ? std::string(1, '\0') : r);
-  }
-  Str& d2b() {
-    if (s.empty() || !isDigits()) return setNull();
-    return set(noZeros(toBits(value(10), 32)));
   }
 #define MODEL_STATIC(name) \
   static Str name(Str a) { return a.name(); }
