@@ -96,8 +96,8 @@ struct Window {
 enum class Outcome { kDone, kCrowded, kOverBudget };
 
 struct Budget {
-  std::size_t compare = kBudgetBase;
-  std::size_t crowd = kCrowdBase;
+  std::size_t compare = MORVEK_PROBE_SETTING(budget_base, kBudgetBase);
+  std::size_t crowd = MORVEK_PROBE_SETTING(crowd_base, kCrowdBase);
 
   void earn(std::size_t alignments) {
     MORVEK_PROBE_ADD(search_alignments, alignments);

@@ -1,0 +1,110 @@
+// kernel_test.cpp: the replacement and search kernels with their probes on.
+// Replacement does work linear in its text: the kernels count the bytes
+// examined for the text's end and the alignments the search passes; on dense
+// input (every byte or every other byte a hit) both stay within a constant
+// times the text, however many batches of hits a call fetches. Looking for
+// the end again for every batch, say, examines about n * n / 512 bytes
+// instead. And a search that hands over to its fallbacks finds what it would
+// have found without them, wherever the hand-over falls.
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <random>
+#include <string>
+#include <string_view>
+
+#include "fastfind.hpp"
+#include "istring_model.hpp"
+#include "kernelprobe.hpp"
+#include "replace.hpp"
+
+namespace morvek::internal::probe {
+std::size_t end_bytes = 0, end_searches = 0, search_alignments = 0;
+std::size_t budget_base = 1024, crowd_base = 4096;  // the library's own
+}  // namespace morvek::internal::probe
+
+namespace {
+
+namespace probe = morvek::internal::probe;
+
+// Replaces in `text` as the model does, counting the work.
+void expectLinear(const std::string& text, const char* in, const char* out,
+                  unsigned start, unsigned limit) {
+  SCOPED_TRACE(std::string(in) + " -> " + out + " from " +
+               std::to_string(start) + " limit " + std::to_string(limit));
+  probe::end_bytes = probe::end_searches = probe::search_alignments = 0;
+  const auto changed =
+      morvek::internal::changedText(text.c_str(), unsigned(text.size()),
+                                    {in, unsigned(std::strlen(in)), out,
+                                     unsigned(std::strlen(out)), start, limit});
+  const std::unique_ptr<char[]> owner(changed.data);
+  const std::string got = changed.data
+                              ? std::string(changed.data, changed.length + 1)
+                              : text + '\0';
+  EXPECT_TRUE(got ==
+              model::Str::of(text).change(in, out, start, limit).s + '\0');
+  EXPECT_EQ(probe::end_searches, 1u);  // the end is looked for once
+  EXPECT_LE(probe::end_bytes, text.size());
+  // Two passes, each block of the filter once, plus one block per batch.
+  EXPECT_LE(probe::search_alignments, 3 * text.size() + 1024);
+}
+
+TEST(ReplaceWork, LinearInTheText) {
+  const char* dense[][3] = {
+      {"a", "a", "b"},  {"a", "a", "bc"},  {"a", "a", ""},  {"w ", " ", ""},
+      {" ", " ", "  "}, {"ab", "ab", "X"}, {"a", "aa", "b"}};
+  for (const auto& d : dense) {
+    std::string text;
+    while (text.size() < 65536) text += d[0];
+    const unsigned half = unsigned(text.size() / 2);
+    for (unsigned start : {1u, half})
+      for (unsigned limit : {~0u, half / 2, 300u})
+        expectLinear(text, d[1], d[2], start, limit);
+  }
+}
+
+// A NUL byte ends the searched text: the end is found there, once.
+TEST(ReplaceWork, StopsAtTheFirstNul) {
+  std::string text(65536, 'a');
+  text[40000] = '\0';
+  expectLinear(text, "a", "b", 1, ~0u);
+  EXPECT_EQ(probe::end_bytes, 40001u);
+}
+
+// Every starting allowance from none up: the filter hands over to the
+// two-way matcher, and the single-byte scan to the pair of bytes, at each
+// candidate in turn; first, last and all occurrences stay those of a plain
+// search. Texts of needle fragments over a few letters (one of them rare,
+// so that the single-byte scan runs) long enough for every vector width.
+TEST(SearchHandOver, FindsTheSameWhereverItFalls) {
+  std::mt19937 rng(9);
+  for (int round = 0; round < 40; ++round) {
+    std::string needle, text;
+    for (unsigned m = 2 + rng() % 10; needle.size() < m;)
+      needle += "aabq"[rng() % (round % 2 ? 3 : 4)];
+    while (text.size() < 70 + rng() % 400)
+      text += needle.substr(rng() % needle.size(), 1 + rng() % 4);
+    const std::string_view t(text);
+    const morvek::internal::SubstringFinder finder(needle.data(),
+                                                   needle.size());
+    for (std::size_t crowd : {0, 600, 4096})
+      for (std::size_t budget = 0; budget < 160; budget += 1 + budget / 16) {
+        SCOPED_TRACE(needle + " in " + text + " budget " +
+                     std::to_string(budget) + " crowd " +
+                     std::to_string(crowd));
+        probe::budget_base = budget;
+        probe::crowd_base = crowd;
+        const char* first = finder.find(text.data(), text.size());
+        const char* last = finder.findLast(text.data(), text.size());
+        ASSERT_EQ(first ? first - text.data() : -1, long(t.find(needle)));
+        ASSERT_EQ(last ? last - text.data() : -1, long(t.rfind(needle)));
+        expectLinear(text, needle.c_str(), "<>", 1 + budget % 3, ~0u);
+      }
+  }
+  probe::budget_base = 1024;
+  probe::crowd_base = 4096;
+}
+
+}  // namespace
