@@ -48,6 +48,11 @@ template <class N, class = std::enable_if_t<std::is_integral<N>::value>>
 std::string show(N n) {
   return std::to_string(n);
 }
+// The values shown, each followed by a blank.
+template <class... T>
+std::string join(const T&... v) {
+  return ((show(v) + " ") + ...);
+}
 // A number in IString or (as its decimal text) in the model.
 template <class T, class N>
 T number(N n) {
@@ -296,8 +301,7 @@ class Driver {
         });
       case kAsNumber:
         return go([&](auto& w) {
-          return show(w[a].asInt()) + " " + show(w[a].asUnsigned()) + " " +
-                 show(w[a].asDouble());
+          return join(w[a].asInt(), w[a].asUnsigned(), w[a].asDouble());
         });
       case kStream:
         return go([&](auto& w) {
@@ -336,12 +340,10 @@ class Driver {
         return go([&](auto& w) {
           const auto& x = w[a];
           const char* q = (kind & 1 ? s : t).get(w);  // s: a slot's buffer
-          return show(x.indexOf(ch, p)) + " " + show(x.indexOf(q, p)) + " " +
-                 show(x.lastIndexOf(ch, p)) + " " + show(x.lastIndexOf(q, p)) +
-                 " " + show(x.indexOfAnyBut(ch, p)) + " " +
-                 show(x.indexOfAnyBut(q, p)) + " " +
-                 show(x.occurrencesOf(ch, p)) + " " + show(x.indexOf(q)) + " " +
-                 show(x.lastIndexOf(q)) + " " + show(x.indexOfAnyBut(q));
+          return join(x.indexOf(ch, p), x.indexOf(q, p), x.lastIndexOf(ch, p),
+                      x.lastIndexOf(q, p), x.indexOfAnyBut(ch, p),
+                      x.indexOfAnyBut(q, p), x.occurrencesOf(ch, p),
+                      x.indexOf(q), x.lastIndexOf(q), x.indexOfAnyBut(q));
         });
       case kSubString:
         return go([&](auto& w) {
@@ -399,9 +401,8 @@ class Driver {
       case kWords:
         return go([&](auto& w) {
           const auto& x = w[a];
-          return show(x.word(p)) + show(x.words(p)) + show(x.words(p, n)) +
-                 show(x.indexOfWord(p)) + " " + show(x.lengthOfWord(n)) + " " +
-                 show(x.numWords());
+          return join(x.word(p), x.words(p), x.words(p, n), x.indexOfWord(p),
+                      x.lengthOfWord(n), x.numWords());
         });
       case kRadix:
         return go([&](auto& w) {
