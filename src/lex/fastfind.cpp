@@ -446,6 +446,7 @@ void search(const Pattern& p, const char* text, Window& w, OnHit& on_hit) {
     return eachAlignment<kBackward>(p, text, w, on_hit);
   if (outcome != Outcome::kOverBudget) return;
   // The rest goes to the two-way matcher.
+  MORVEK_PROBE_ADD(hand_overs, 1);
   const TwoWay<kBackward> two_way(p.bytes, p.length);
   while (w.lo < w.hi) {
     const char* hit = two_way.find(text + w.lo, w.hi - w.lo + p.length - 1);

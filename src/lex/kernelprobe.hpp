@@ -20,6 +20,7 @@ namespace probe {
 extern std::size_t end_bytes;          // bytes examined for the end
 extern std::size_t end_searches;       // searches for the end
 extern std::size_t search_alignments;  // alignments the filter passed
+extern std::size_t hand_overs;         // searches ended by two-way
 extern std::size_t budget_base;        // a search's first comparison budget
 extern std::size_t crowd_base;         // and single-byte candidate allowance
 }  // namespace probe

@@ -22,6 +22,7 @@
 
 namespace morvek::internal::probe {
 std::size_t end_bytes = 0, end_searches = 0, search_alignments = 0;
+std::size_t hand_overs = 0;
 std::size_t budget_base = 1024, crowd_base = 4096;  // the library's own
 }  // namespace morvek::internal::probe
 
@@ -105,6 +106,20 @@ TEST(SearchHandOver, FindsTheSameWhereverItFalls) {
   }
   probe::budget_base = 1024;
   probe::crowd_base = 4096;
+}
+
+// In ordinary text, where a candidate fails now and then, the filter stays
+// in charge: each failed candidate is compared once and the search never
+// runs over its comparison budget.
+TEST(SearchHandOver, NotInOrdinaryText) {
+  std::string text;
+  while (text.size() < 65536) text += "the brown fox jumps over the dog; ";
+  const morvek::internal::SubstringFinder finder("brown fax", 9);
+  probe::hand_overs = 0;
+  EXPECT_EQ(finder.find(text.data(), text.size()), nullptr);
+  EXPECT_EQ(finder.findLast(text.data(), text.size()), nullptr);
+  expectLinear(text, "brown fax", "", 1, ~0u);
+  EXPECT_EQ(probe::hand_overs, 0u);
 }
 
 }  // namespace
