@@ -66,6 +66,19 @@ TEST(ReplaceWork, LinearInTheText) {
   }
 }
 
+// Up to one batch of hits, the building pass takes them from the counting
+// pass: the text is searched once.
+TEST(ReplaceWork, OnePassWhenTheHitsFitOneBatch) {
+  std::string text;
+  while (text.size() < 65536)
+    text += text.size() % 300 < 34 ? "the brown fox jumps over the dig; "
+                                   : "the brown fox jumps over the dog; ";
+  for (unsigned limit : {~0u, 200u, 1u}) {
+    expectLinear(text, "over the dig", "O", 1, limit);
+    EXPECT_LE(probe::search_alignments, text.size() + 64);
+  }
+}
+
 // A NUL byte ends the searched text: the end is found there, once.
 TEST(ReplaceWork, StopsAtTheFirstNul) {
   std::string text(65536, 'a');
