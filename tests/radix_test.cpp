@@ -30,7 +30,8 @@ TEST(Radix, WorkedExamplesAndEdges) {
       {BOTH(b2c), "012", kNull},    {BOTH(b2c), "", kNull},
       {BOTH(b2x), "11111", "1F"},   {BOTH(b2x), "0000000", "00"},
       {BOTH(b2x), "1 01", kNull},
-      {BOTH(b2d), "1010", "10"},    {BOTH(b2d), std::string(33, '1'), "4294967295"},
+      {BOTH(b2d), "1010", "10"},
+      {BOTH(b2d), std::string(33, '1'), "4294967295"},
       {BOTH(b2d), "1" + std::string(32, '0'), "0"}, {BOTH(b2d), kNull, kNull},
       {BOTH(d2x), "255", "FF"},     {BOTH(d2x), "000", "0"},
       {BOTH(d2x), "4294967296", "0"}, {BOTH(d2x), "12345678901", "DFDC1C35"},
@@ -38,7 +39,7 @@ TEST(Radix, WorkedExamplesAndEdges) {
       {BOTH(d2b), "10", "1010"},    {BOTH(d2b), "4294967298", "10"},
       {BOTH(d2b), "", kNull},
       {BOTH(d2c), "65", "A"},       {BOTH(d2c), "256", "\x01" + k0},
-      {BOTH(d2c), "0", k0},         {BOTH(d2c), "16777216", "\x01" + k0 + k0 + k0},
+      {BOTH(d2c), "0", k0}, {BOTH(d2c), "16777216", "\x01" + k0 + k0 + k0},
       {BOTH(d2c), "4294967295", "\xFF\xFF\xFF\xFF"},
       {BOTH(x2c), "414243", "ABC"}, {BOTH(x2c), "abc", "\x0A\xBC"},
       {BOTH(x2c), "0041", k0 + "A"}, {BOTH(x2c), "4G", ""},
@@ -50,7 +51,8 @@ TEST(Radix, WorkedExamplesAndEdges) {
       {BOTH(c2x), k0 + "\xFF", "00FF"}, {BOTH(c2x), "\x80\x7F", "807F"},
       {BOTH(c2x), "", kNull},
       {BOTH(c2b), k0 + "\x80", "0000000010000000"}, {BOTH(c2b), kNull, kNull},
-      {BOTH(c2d), "\x01" + k0, "256"}, {BOTH(c2d), "\x01\xFF\xFF\xFF\xFE", "4294967294"},
+      {BOTH(c2d), "\x01" + k0, "256"},
+      {BOTH(c2d), "\x01\xFF\xFF\xFF\xFE", "4294967294"},
       {BOTH(c2d), lit("\x80\0\0\x01"), "2147483649"}, {BOTH(c2d), "", kNull}};
   for (const auto& r : rows) {
     SCOPED_TRACE(testing::PrintToString(r.in));

@@ -66,7 +66,8 @@ TEST(Move, TakesTheBufferAndLeavesNull) {
     IString& alias = target;
     target = std::move(alias);  // onto itself: keeps the value
     EXPECT_EQ(bufferOf(target), buffer);
-    expectExamples({{target.length(), length}, {source, kNull}, {moved, kNull}});
+    expectExamples({
+        {target.length(), length}, {source, kNull}, {moved, kNull}});
   }
 }
 
@@ -104,11 +105,12 @@ TEST(ConcatenationAndStreams, WorkedExamples) {
   std::ostringstream out;
   out << IString(lit("a\0b")) << '|' << nullString();
   std::istringstream in("abc\ndef");
-  expectExamples({{IString("ab") + "cd", "abcd"},
-                  {nullString() + nullString(), ""}, {s += s, "abab"},
-                  {n += "", ""}, {out.str(), "a|"}, {IString::lineFrom(in), "abc"},
-                  {IString("  42abc").asInt(), 42}, {IString("0x1A").asInt(), 0},
-                  {IString("-1").asUnsigned() == ULONG_MAX, 1}});
+  expectExamples({
+      {IString("ab") + "cd", "abcd"},
+      {nullString() + nullString(), ""}, {s += s, "abab"},
+      {n += "", ""}, {out.str(), "a|"}, {IString::lineFrom(in), "abc"},
+      {IString("  42abc").asInt(), 42}, {IString("0x1A").asInt(), 0},
+      {IString("-1").asUnsigned() == ULONG_MAX, 1}});
 }
 
 // Equal strings hash equal, and the hash reads the whole text.

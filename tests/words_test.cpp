@@ -2,7 +2,6 @@
 // numbers beyond the last word.
 #include <cstring>
 #include <string>
-#include <vector>
 
 #include "test_util.hpp"
 
@@ -27,27 +26,23 @@ std::string wordList(const IString& s) {
 }
 
 TEST(Words, SplitAtTheSixDelimitersBeforeTheFirstNul) {
-  const struct {
-    std::string text, want;
-  } rows[] = {{"  one two\tthree\n", "[one@3][two@7][three@11]"},
-              {"", ""},
-              {" \t\n\r\v\f", ""},
-              {"a\034b c\240d", "[a\034b@1][c\240d@5]"},  // 0x1C, 0xA0 join
-              {lit("one\0two three"), "[one@1]"},
-              {lit("\0one"), ""}};
-  for (const auto& r : rows)
-    EXPECT_EQ(wordList(IString(r.text)), r.want);
-  EXPECT_EQ(wordList(nullString()), "");
+  expectExamples(
+      {{wordList("  one two\tthree\n"), "[one@3][two@7][three@11]"},
+       {wordList(""), ""}, {wordList(" \t\n\r\v\f"), ""},
+       {wordList("a\034b c\240d"), "[a\034b@1][c\240d@5]"},  // 0x1C, 0xA0 join
+       {wordList(IString(lit("one\0two three"))), "[one@1]"},
+       {wordList(IString(lit("\0one"))), ""}, {wordList(nullString()), ""}});
 }
 
 TEST(Words, RangesKeepTheDelimitersBetween) {
   const IString s("  one two\tthree\n");
-  expectExamples({{s.words(2, ~0u), "two\tthree"}, {s.words(1, 2), "one two"},
-                  {s.words(2, 5), "two\tthree"}, {s.words(1, 0), ""},
-                  {s.words(4, 1), ""}, {s.words(~0u, 2), ""}, {s.words(0, 2), ""},
-                  {s.words(2), "two\tthree"}, {s.words(0), ""},
-                  {nullString().words(1), ""}, {s.word(0), ""},
-                  {s.lengthOfWord(0), 0}, {s.indexOfWord(0), 0}});
+  expectExamples({
+      {s.words(2, ~0u), "two\tthree"}, {s.words(1, 2), "one two"},
+      {s.words(2, 5), "two\tthree"}, {s.words(1, 0), ""},
+      {s.words(4, 1), ""}, {s.words(~0u, 2), ""}, {s.words(0, 2), ""},
+      {s.words(2), "two\tthree"}, {s.words(0), ""},
+      {nullString().words(1), ""}, {s.word(0), ""},
+      {s.lengthOfWord(0), 0}, {s.indexOfWord(0), 0}});
 }
 
 // The word operations keep no strtok state of the caller's.
