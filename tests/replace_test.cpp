@@ -24,6 +24,7 @@ TEST(Change, ReplacesFromStartWithinLimit) {
       {"aaa", "aa", "b", 1, ~0u, "ba"},         // no overlapping occurrences
       {"abab", "ab", "ab!", 1, ~0u, "ab!ab!"},  // output not searched again
       {"abcd", "bc", "X", 3, ~0u, "abcd"},
+      {"abcd", "d", "X", 4, ~0u, "abcX"},  // from the last character
       {"abcd", "bc", "X", 1, 0, "abcd"},
       {lit("ab\0ab"), "b", "XYZ", 1, ~0u, lit("aXYZ\0ab")},  // stops at NUL
       {lit("a\0ab"), "a", "X", 3, ~0u, lit("a\0Xb")},        // from startPos
