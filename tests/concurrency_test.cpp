@@ -2,7 +2,6 @@
 // line reading, and mutating operations on each thread's own strings. Each
 // thread compares what it gets with the results of the same work done
 // beforehand on one thread; the tsan preset runs this under ThreadSanitizer.
-
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -10,47 +9,38 @@
 #include <thread>
 #include <vector>
 
-#include "istring.hpp"
+#include "test_util.hpp"
 
 namespace {
-
-std::string text(const IString& s) {
-  const char* p = s;
-  return p ? std::string(p, s.length()) : "(null)";
-}
 
 // Reads every shared string many ways and edits copies of them.
 std::string work(const IString (&shared)[4], int seed) {
   std::ostringstream out;
   for (const IString& s : shared) {
     out << s.length() << (s == shared[1]) << (s < "b") << s.asInt()
-        << s.isHexDigits() << s[2] << text(s.asString() + "x") << '|';
-    out << s.indexOf('a') << s.lastIndexOf("an") << s.indexOfAnyBut(" o")
-        << s.occurrencesOf('n');
-    out << text(s.subString(2, 4, '.')) << text(IString::insert(s, "<>", 3));
-    out << s.numWords() << text(s.word(2)) << text(s.words(2))
-        << s.indexOfWord(2) << s.lengthOfWord(1);
-    std::istringstream lines(text(s) + "\nrest");
-    out << text(IString::lineFrom(lines)) << text(IString::lineFrom(lines));
-    IString own = s;
+        << s.isHexDigits() << s[2] << bytes(s.asString() + "x") << '|'
+        << s.indexOf('a') << s.lastIndexOf("an") << s.indexOfAnyBut(" o")
+        << s.occurrencesOf('n') << bytes(s.subString(2, 4, '.'))
+        << bytes(IString::insert(s, "<>", 3)) << s.numWords()
+        << bytes(s.word(2)) << bytes(s.words(2)) << s.indexOfWord(2)
+        << s.lengthOfWord(1) << std::hash<IString>()(s);
+    std::istringstream lines(bytes(s) + "\nrest");
+    out << bytes(IString::lineFrom(lines)) << bytes(IString::lineFrom(lines));
+    IString own = s, hex(unsigned(seed) * 977u);
     own += IString(seed);
     own[own.length() + 2] = 'z';
-    own.upperCase().strip();
-    own.change("AN", "-", 1, unsigned(seed % 3));
-    IString hex = IString(unsigned(seed) * 977u);
-    out << text(hex.d2x()) << text(IString::x2b(hex));
-    out << text(own) << '\n';
+    own.upperCase().strip().change("AN", "-", 1, unsigned(seed % 3));
+    out << bytes(hex.d2x()) << bytes(IString::x2b(hex)) << bytes(own) << '\n';
   }
   return out.str();
 }
 
 TEST(Concurrency, SharedReadsAndOwnWritesRunAtOnce) {
   const IString shared[4] = {"  one two\tthree\n", "banana", "0101",
-                             IString(static_cast<const char*>(nullptr))};
-  constexpr int kThreads = 4, kRounds = 50;
+                             nullString()};
+  const int kThreads = 4, kRounds = 50;
   std::vector<std::string> expected;
   for (int t = 0; t < kThreads; ++t) expected.push_back(work(shared, t));
-
   std::vector<int> mismatches(kThreads, 0);
   std::vector<std::thread> threads;
   for (int t = 0; t < kThreads; ++t)

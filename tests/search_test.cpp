@@ -2,116 +2,103 @@
 // bytes, empty and one-character patterns, start and end positions. The
 // property tests (tests/model) compare every search with the model on long
 // texts.
-#include <gtest/gtest.h>
-
 #include "test_util.hpp"
 
 namespace {
 
-const std::string kAbNulAb = lit("ab\0ab");
+const std::string kAbNulAb = lit("ab\0ab"), kPad(40, 'x');
+
+// isBinaryDigits, isDigits, isHexDigits as three digits.
+std::string classes(const IString& s) {
+  return std::to_string(s.isBinaryDigits()) + std::to_string(s.isDigits()) +
+         std::to_string(s.isHexDigits());
+}
 
 TEST(DigitPredicates, Classes) {
-  const struct {
-    std::string text;
-    const char* bdx;  // isBinaryDigits, isDigits, isHexDigits
-  } rows[] = {{"0101", "111"},     {"012", "011"}, {"1aF", "001"},
-              {"0x1F", "000"},     {"12 ", "000"}, {"", "111"},
-              {lit("1\0"), "000"}, {"/", "000"},   {":", "000"},
-              {"@", "000"},        {"G", "000"},   {"`", "000"},
-              {"g", "000"},        {"+1", "000"}};
-  for (const auto& r : rows) {
-    const IString s = withBytes(r.text);
-    EXPECT_EQ(std::to_string(s.isBinaryDigits()) +
-                  std::to_string(s.isDigits()) +
-                  std::to_string(s.isHexDigits()),
-              r.bdx)
-        << r.text;
-  }
-  EXPECT_TRUE(nullString().isDigits());
+  expectExamples({
+      {classes("0101"), "111"}, {classes("012"), "011"},
+      {classes("1aF"), "001"}, {classes("0x1F"), "000"},
+      {classes(""), "111"}, {classes(nullString()), "111"},
+      {classes(IString(lit("1\0"))), "000"}, {classes("+1"), "000"}});
+  for (char c : std::string("/:@G`g "))  // next to the digit ranges
+    EXPECT_EQ(classes(IString(c)), "000") << c;
+}
+
+// indexOf, lastIndexOf, indexOfAnyBut and occurrencesOf of c from (or up
+// to) position pos.
+std::string charSearch(const IString& s, char c, unsigned pos) {
+  return std::to_string(s.indexOf(c, pos)) + " " +
+         std::to_string(s.lastIndexOf(c, pos)) + " " +
+         std::to_string(s.indexOfAnyBut(c, pos)) + " " +
+         std::to_string(s.occurrencesOf(c, pos));
 }
 
 TEST(CharSearch, PositionsAndCounts) {
-  const struct {
-    std::string text;
-    char c;
-    unsigned pos, indexOf, lastIndexOf, anyBut, count;
-  } rows[] = {
-      {"banana", 'a', 3, 4, 2, 3, 2},  {"banana", 'a', 0, 2, 0, 1, 3},
-      {"banana", 'b', 7, 0, 1, 0, 0},  {"aaab", 'a', 1, 1, 1, 4, 3},
-      {kAbNulAb, 'b', 3, 5, 2, 3, 1},  {kAbNulAb, '\0', 1, 3, 0, 1, 1},
-      {kAbNulAb, '\0', 9, 0, 3, 0, 0}, {"", 'a', 1, 0, 0, 0, 0},
-  };
-  for (const auto& r : rows) {
-    const IString s = withBytes(r.text);
-    EXPECT_EQ(s.indexOf(r.c, r.pos), r.indexOf) << r.text << r.pos;
-    EXPECT_EQ(s.lastIndexOf(r.c, r.pos), r.lastIndexOf) << r.text << r.pos;
-    EXPECT_EQ(s.indexOfAnyBut(r.c, r.pos), r.anyBut) << r.text << r.pos;
-    EXPECT_EQ(s.occurrencesOf(r.c, r.pos), r.count) << r.text << r.pos;
-  }
-  EXPECT_EQ(IString("banana").lastIndexOf('a'), 6u);
+  const IString banana("banana"), ab(kAbNulAb);
+  expectExamples({{charSearch(banana, 'a', 3), "4 2 3 2"},
+                  {charSearch(banana, 'a', 0), "2 0 1 3"},
+                  {charSearch(banana, 'b', 7), "0 1 0 0"},
+                  {charSearch("aaab", 'a', 1), "1 1 4 3"},
+                  {charSearch(ab, 'b', 3), "5 2 3 1"},
+                  {charSearch(ab, '\0', 1), "3 0 1 1"},
+                  {charSearch(ab, '\0', 9), "0 3 0 0"},
+                  {charSearch("", 'a', 1), "0 0 0 0"},
+                  {banana.lastIndexOf('a'), 6}});
+}
+
+// indexOf(pat, from) and lastIndexOf(pat, to).
+std::string firstLast(const std::string& text, const char* pat, unsigned from,
+                 unsigned to) {
+  const IString s(text);
+  return std::to_string(s.indexOf(pat, from)) + " " +
+         std::to_string(s.lastIndexOf(pat, to));
 }
 
 TEST(SubstringSearch, PositionsAndBounds) {
-  const std::string pad(40, 'x');
-  const struct {
-    std::string text;
-    const char* pat;
-    unsigned from, first;  // indexOf(pat, from) gives first
-    unsigned to, last;     // lastIndexOf(pat, to) gives last
-  } rows[] = {
-      {"banana", "ana", 3, 4, 5, 2},
-      {"banana", "ana", 0, 2, ~0u, 4},
-      {"banana", "n", 1, 3, 4, 3},
-      {"abc", "", 2, 4, 2, 3},  // empty: where the scan stops
-      {"abc", "", 5, 0, 0, 1},
-      {"", "", 1, 0, 5, 1},
-      {"banana", kNone, 1, 0, 6, 0},
-      {kAbNulAb, "ab", 2, 0, 5, 1},  // the scan stops at the NUL byte
-      {kAbNulAb, "", 1, 3, ~0u, 6},
-      {kAbNulAb, "b", 3, 5, 5, 5},              // one character: the char form
-      {"aaabaa" + pad, "aabaa", 1, 2, ~0u, 2},  // a failed candidate first
-      {pad + "aabaaa", "aabaa", 1, 41, ~0u, 41},
-      {pad + "abc", "abc", 1, 41, 42, 0},  // must end by `to`
-  };
-  for (const auto& r : rows) {
-    const IString s = withBytes(r.text);
-    EXPECT_EQ(s.indexOf(r.pat, r.from), r.first) << r.text << " " << r.from;
-    EXPECT_EQ(s.lastIndexOf(r.pat, r.to), r.last) << r.text << " " << r.to;
-  }
-  EXPECT_EQ(nullString().indexOf(""), 0u);
-  EXPECT_EQ(nullString().lastIndexOf(""), 1u);
-  EXPECT_EQ(nullString().lastIndexOf("ab"), 0u);
+  const std::string& ab = kAbNulAb;
+  expectExamples({
+      {firstLast("banana", "ana", 3, 5), "4 2"},
+      {firstLast("banana", "ana", 0, ~0u), "2 4"},
+      {firstLast("banana", kNone, 1, 6), "0 0"},
+      {firstLast("abc", "", 2, 2), "4 3"},  // empty: where the scan stops
+      {firstLast("abc", "", 5, 0), "0 1"}, {firstLast("", "", 1, 5), "0 1"},
+      {firstLast(ab, "ab", 2, 5), "0 1"},  // the scan stops at the NUL byte
+      {firstLast(ab, "", 1, ~0u), "3 6"}, {firstLast(ab, "b", 3, 5), "5 5"},
+      {firstLast("aaabaa" + kPad, "aabaa", 1, ~0u), "2 2"},  // failed first
+      {firstLast(kPad + "aabaaa", "aabaa", 1, ~0u), "41 41"},
+      {firstLast(kPad + "abc", "abc", 1, 42), "41 0"},  // must end by `to`
+      {nullString().indexOf(""), 0}, {nullString().lastIndexOf(""), 1},
+      {nullString().lastIndexOf("ab"), 0}});
 }
 
 // Only the pattern's own bytes count, whatever lies in memory before it:
-// here the text repeats the byte before the pattern (15 alignments of a
-// 70-byte pattern: the two-way matcher).
+// the text repeats the byte before the pattern (a 70-byte pattern: the
+// two-way matcher).
 TEST(SubstringSearch, ReadsOnlyThePattern) {
   const std::string needle =
       "abcdefghijklmnopqrstuvwxyz0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ_-+=!@#$";
   const std::string buffer = "yb" + needle;
   const IString text("zb" + needle + "tail-of-text");
-  EXPECT_EQ(text.indexOf(buffer.c_str() + 2), 3u);
-  EXPECT_EQ(text.lastIndexOf(buffer.c_str() + 2), 3u);
+  expectExamples({{text.indexOf(buffer.c_str() + 2), 3},
+                  {text.lastIndexOf(buffer.c_str() + 2), 3}});
 }
 
-// A NUL byte in the text belongs to every set of other than one character.
+// A NUL byte in the text belongs to every set of other than one character,
+// on the short path and past the vector blocks.
 TEST(IndexOfAnyBut, Sets) {
-  const std::string nuls = lit("ab\0ab\0") + std::string(70, 'a') + lit("\0c");
-  const struct {
-    std::string text;
-    const char* set;
-    unsigned from, want;
-  } rows[] = {
-      {"banana", "ab", 1, 3},       {"abcx", "abc", 0, 4},
-      {"abca", "abc", 1, 0},        {"abc", "", 1, 1},
-      {"\xE9\xE9z", "\xE9y", 1, 3}, {"a", kNone, 1, 0},
-      {kAbNulAb, "ab", 1, 0},       {lit("\0\0a"), "", 1, 3},
-      {nuls, "ab", 1, 78},          {nuls, "a", 1, 2},
-  };
-  for (const auto& r : rows)
-    EXPECT_EQ(withBytes(r.text).indexOfAnyBut(r.set, r.from), r.want)
-        << testing::PrintToString(r.text) << " " << r.set;
+  const IString nuls(lit("ab\0ab\0") + std::string(70, 'a') + lit("\0c"));
+  const IString ab_nul_ab(kAbNulAb);
+  expectExamples({
+      {IString("banana").indexOfAnyBut("ab"), 3},
+      {IString("abcx").indexOfAnyBut("abc", 0), 4},
+      {IString("abca").indexOfAnyBut("abc"), 0},
+      {IString("abc").indexOfAnyBut(""), 1},
+      {IString("\xE9\xE9z").indexOfAnyBut("\xE9y"), 3},
+      {IString("a").indexOfAnyBut(kNone), 0},
+      {ab_nul_ab.indexOfAnyBut("ab"), 0},
+      {ab_nul_ab.indexOfAnyBut("ab", 4), 0},
+      {IString(lit("\0\0a")).indexOfAnyBut(""), 3},
+      {nuls.indexOfAnyBut("ab"), 78}, {nuls.indexOfAnyBut("a"), 2}});
 }
 
 }  // namespace

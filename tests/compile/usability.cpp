@@ -6,99 +6,54 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
-#include <iostream>
 #include <sstream>
-#include <string>
 #include <unordered_set>
 #include <utility>
 #include <vector>
-#if __cplusplus >= 201703L
-#include <string_view>
-#endif
 
 static int failures = 0;
-
-static void check(bool ok, const char* what) {
-  if (!ok) std::printf("FAILED: %s\n", what), ++failures;
-}
-#define CHECK(x) check((x), #x)
+#define CHECK(x) \
+  if (!(x)) std::printf("FAILED: %s\n", #x), ++failures
 
 int main() {
-  IString s = "abc";
+  IString s = "abc", n = 42;
   const IString t("abd");
-  IString n = 42;
-  CHECK(s == "abc");
-  CHECK("abc" < t);
-  CHECK(s != t && s < t && t > s && s <= t && t >= s);
-  CHECK(s + "x" == "abcx");
-  CHECK("x" + s == "xabc");
-  CHECK(s + t == "abcabd");
+  CHECK(s == "abc" && "abc" < t && n == "42" && s != t && t >= s);
+  CHECK(s + "x" == "abcx" && "x" + s == "xabc" && s + t == "abcabd");
   s += t;
-  CHECK(s == "abcabd");
   s += "x";
-  CHECK(s == "abcabdx");
-  CHECK(n == "42" && n.length() == 2);
-
   std::ostringstream out;
   out << s;
-  std::cout << n << '\n';
   CHECK(out.str() == "abcabdx");
-
-  char c = s[1];
-  char f = s[2u];
-  const char d = t[2];
-  const char e = t[2u];
-  const IString& r = s;
-  char g = r[1];
+  // Indexing with int and unsigned, const and not.
+  const char c = s[1], d = t[2u];
   s[1] = 'x';
   s[2u] = 'y';
-  IString m = s;
-  m[int(3)] = 'z';
-  CHECK(c == 'a' && d == 'b' && e == 'b' && f == 'b' && g == 'a');
-  CHECK(s == "xycabdx" && m == "xyzabdx");
-
+  CHECK(c == 'a' && d == 'b' && s == "xycabdx");
   IString w = "  Hello  ";
-  CHECK(w.strip().upperCase() == "HELLO");
-  CHECK(w.indexOf('L') == 3 && w.indexOf("LL") == 3 && w.lastIndexOf("L") == 4);
+  CHECK(w.strip().upperCase() == "HELLO" && w.indexOf("LL") == 3);
   CHECK(IString::insert(w, "x", 1) == "HxELLO" && w.subString(2, 3) == "ELL");
-
   char buffer[12];
-  CHECK(std::strcmp(itoa(255, buffer, 16), "ff") == 0);
-  CHECK(strcmpi("Hello", "hELLO") == 0);
-
+  CHECK(strcmpi(itoa(255, buffer, 16), "FF") == 0);
   // Standard-library interop: std::string in and out, moves, containers,
   // range-for and hashing.
   const std::string with_nul("a\0b", 3);
-  IString from_std = with_nul;
-  IString direct(std::string("xyz"));
-  CHECK(from_std.length() == 3 && from_std == "a" && direct == "xyz");
-  CHECK(direct == std::string("xyz") && std::string("xy") < direct);
-  CHECK((direct + std::string("!")) == "xyz!");
+  IString from_std = with_nul, moved = std::move(w);
   CHECK(from_std.asStdString() == with_nul);
-  IString moved = std::move(direct);
-  CHECK(moved == "xyz" && static_cast<char*>(direct) == nullptr);
-  direct = std::move(moved);
-  std::swap(direct, m);
-  CHECK(direct == "xyzabdx" && m == "xyz");
-  std::vector<IString> list;
-  list.push_back(IString("b"));
-  list.emplace_back("a");
-  list.push_back(with_nul);
+  CHECK((from_std + std::string("!")).length() == 4);
+  std::swap(moved, from_std);
+  CHECK(from_std == "HELLO" && moved.length() == 3 && w.length() == 0);
+  std::vector<IString> list = {"b", "a", moved};
   std::sort(list.begin(), list.end());
-  CHECK(list[0] == "a" && list[2] == "b");
   std::unordered_set<IString> set(list.begin(), list.end());
-  CHECK(set.size() == 2 && set.count("b") == 1);
-  unsigned x_count = 0;
-  for (char ch : s) x_count += ch == 'x';
-  CHECK(x_count == 2 && std::count(s.begin(), s.end(), 'y') == 1);
+  CHECK(list[0] == "a" && set.size() == 2 && set.count("b") == 1);
+  for (char& ch : s) ch = 'q';
+  CHECK(std::count(s.begin(), s.end(), 'q') == 7);
 #if __cplusplus >= 201703L
   const std::string_view view("v\0w", 3);
   IString from_view = view;
-  CHECK(from_view.length() == 3 && from_view.asStringView() == view);
-  CHECK(from_view == std::string_view("v") && IString(view) != "w");
+  CHECK(from_view.asStringView() == view && from_view == std::string_view("v"));
 #endif
-
   if (failures == 0) std::printf("usability checks passed\n");
   return failures == 0 ? 0 : 1;
 }
