@@ -205,7 +205,7 @@ TEST(Property, ChangeAroundBatches) {
     Program prog;
     for (const char* in : {"a", "aa", "ab", "ba", " ", "q"}) {
       for (unsigned limit : limits)
-        for (unsigned start : {0u, 2u, 17u, 1001u})
+        for (unsigned start : {0u, 2u, 17u, 1001u, unsigned(text.size())})
           prog.op(driver::kCopy, 1, 0)
               .op(driver::kChange, 1, 0, 0, 0, 3, start, limit, A::text(in),
                   A::text(limit % 2   ? ""
@@ -215,6 +215,14 @@ TEST(Property, ChangeAroundBatches) {
           .op(driver::kChange, 1, 0, 0, 0, 8, 1, 0, A::text(in),
               A::text("xyz"));
     }
+    // The object itself or its own buffer as the input or output string.
+    prog.op(driver::kCopy, 1, 0)
+        .op(driver::kChange, 1, 1, 0, 0, 0, 1, ~0u)
+        .op(driver::kCopy, 1, 0)
+        .op(driver::kChange, 1, 0, 1, 0, 2, 2, ~0u, A::slot(1))
+        .op(driver::kCopy, 1, 0)
+        .op(driver::kChange, 1, 0, 0, 0, 7, 1, 0, A::text("a"), A::none())
+        .op(driver::kChange, 1, 1, 1, 0, 5, 1, 0);
     // An input string with a NUL byte (slots 2 and 3) matches nothing.
     prog.op(driver::kChange, 0, 2, 3, 0, 0, 1, ~0u)
         .op(driver::kChange, 0, 3, 2, 0, 0, 1, ~0u);
