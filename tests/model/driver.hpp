@@ -53,15 +53,6 @@ template <class... T>
 std::string join(const T&... v) {
   return ((show(v) + " ") + ...);
 }
-// A number in IString or (as its decimal text) in the model.
-template <class T, class N>
-T number(N n) {
-  if constexpr (std::is_same<T, Str>::value)
-    return Str::of(std::to_string(n));
-  else
-    return T(n);
-}
-
 // The array allocation that fails, counted from 1 (0: none), and the count
 // so far. An executable that replaces operator new[] calls allocationFails().
 inline long failAt = 0, allocations = 0;
@@ -72,11 +63,6 @@ class Reader {
   Reader(const std::uint8_t* p, std::size_t n) : p_(p), end_(p + n) {}
   bool more() const { return p_ < end_; }
   std::uint8_t byte() { return p_ < end_ ? *p_++ : 0; }
-  unsigned u32() {
-    unsigned v = 0;
-    for (int i = 0; i < 4; ++i) v = v << 8 | byte();
-    return v;
-  }
   std::string take(std::size_t n) {
     n = std::min<std::size_t>(n, end_ - p_);
     std::string r(reinterpret_cast<const char*>(p_), n);
@@ -90,7 +76,10 @@ class Reader {
     const unsigned special[8] = {
         len,         len + 1,     len - 1,     0xFFFFFFFFu,
         0xFFFFFFFEu, 0x80000000u, 0x7FFFFFFFu, 0};
-    return b < 0xF8 ? b : b == 0xFF ? u32() : special[b - 0xF8];
+    if (b != 0xFF) return b < 0xF8 ? b : special[b - 0xF8];
+    unsigned v = 0;
+    for (int i = 0; i < 4; ++i) v = v << 8 | byte();
+    return v;
   }
 
  private:
@@ -271,10 +260,10 @@ class Driver {
       case kNumber:
         return go([&](auto& w) {
           using T = SLOT_T;
-          if (kind == 0) w[a] = form & 1 ? number<T>(int(n)) : number<T>(n);
-          if (kind == 1) w[a] = number<T>(long(int(n)) * 65537L);
-          if (kind == 2) w[a] = number<T>(n * 4294967311UL);
-          if (kind == 3) w[a] = form & 1 ? T(char(n)) : number<T>(short(n));
+          if (kind == 0) w[a] = form & 1 ? T(int(n)) : T(n);
+          if (kind == 1) w[a] = T(long(int(n)) * 65537L);
+          if (kind == 2) w[a] = T(n * 4294967311UL);
+          if (kind == 3) w[a] = form & 1 ? T(char(n)) : T(short(n));
         });
       case kAppend:
         return go([&](auto& w) { w[a] += w[b]; });

@@ -18,6 +18,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -65,6 +66,8 @@ class Str {
     if (p) s = p;
   }
   explicit Str(char c) : s(1, c) {}
+  template <class N, class = std::enable_if_t<std::is_integral<N>::value>>
+  explicit Str(N n) : s(std::to_string(n)) {}  // decimal text
   Str(const void* p, unsigned n, char pad) {
     need(n);
     std::size_t src = p ? strnlen(static_cast<const char*>(p), n) : 0;
