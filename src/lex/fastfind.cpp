@@ -88,9 +88,12 @@ struct Pattern {
 };
 
 // Alignments still to examine: [lo, hi).
+// In a search that ends at the text's first NUL byte, the text's first
+// `clean` bytes are known to hold none (all of them when ~0).
 struct Window {
   std::size_t lo;
   std::size_t hi;
+  std::size_t clean = ~std::size_t{0};
 };
 
 enum class Outcome { kDone, kCrowded, kOverBudget };
@@ -427,7 +430,10 @@ inline void endAtNul(const char* text, const void* nul, std::size_t length,
 
 // Passes every occurrence among the alignments of `w` to `on_hit`, in
 // order, until it says stop. With kNul (forward only, w.lo at 0 and
-// p.before_nul set) the text ends at its first NUL byte.
+// p.before_nul set) the text ends at its first NUL byte: the one-block and
+// alignment-by-alignment paths and the single-byte filter stop there, the
+// others leave w.clean short of the occurrence they pass, for the caller
+// to look at the bytes between.
 template <bool kBackward, bool kNul, typename OnHit>
 void search(const Pattern& p, const char* text, Window& w, OnHit& on_hit) {
   const std::size_t alignments = w.hi;  // w.lo is 0 going backward
@@ -448,6 +454,7 @@ void search(const Pattern& p, const char* text, Window& w, OnHit& on_hit) {
     if (p.rare_at != 0 &&
         std::memchr(text, '\0', p.rare_at) != nullptr)  // no alignment fits
       return;
+    w.clean = p.rare_at;
   }
 #if MORVEK_X86
   if (has_avx512 && alignments >= 64)
@@ -471,11 +478,7 @@ void search(const Pattern& p, const char* text, Window& w, OnHit& on_hit) {
   else
     return eachAlignment<kBackward>(p, text, w, on_hit);
   if (outcome != Outcome::kOverBudget) return;
-  // The rest goes to the two-way matcher, which does not look for NUL
-  // bytes: the rest of the text is looked at for one first.
-  if (kNul && w.lo < w.hi)
-    endAtNul(text, std::memchr(text + w.lo, '\0', w.hi - w.lo + p.length - 1),
-             p.length, w);
+  // The rest goes to the two-way matcher.
   const TwoWay<kBackward> two_way(p.bytes, p.length);
   while (w.lo < w.hi) {
     const char* hit = two_way.find(text + w.lo, w.hi - w.lo + p.length - 1);
@@ -500,7 +503,12 @@ const char* firstOccurrence(const char* pattern, std::size_t length,
   Window w{0, text_length - length + 1};
   FirstHit<kBackward> first;
   search<kBackward, kNul>(p, text, w, first);
-  return first.at == kStop ? nullptr : text + first.at;
+  if (first.at == kStop) return nullptr;
+  // The leftmost occurrence counts only with no NUL byte before it.
+  if (kNul && first.at > w.clean &&
+      std::memchr(text + w.clean, '\0', first.at - w.clean) != nullptr)
+    return nullptr;
+  return text + first.at;
 }
 
 #if MORVEK_X86
