@@ -88,12 +88,9 @@ struct Pattern {
 };
 
 // Alignments still to examine: [lo, hi).
-// In a search that ends at the text's first NUL byte, the text's first
-// `clean` bytes are known to hold none (all of them when ~0).
 struct Window {
   std::size_t lo;
   std::size_t hi;
-  std::size_t clean = ~std::size_t{0};
 };
 
 enum class Outcome { kDone, kCrowded, kOverBudget };
@@ -432,10 +429,12 @@ inline void endAtNul(const char* text, const void* nul, std::size_t length,
 // order, until it says stop. With kNul (forward only, w.lo at 0 and
 // p.before_nul set) the text ends at its first NUL byte: the one-block and
 // alignment-by-alignment paths and the single-byte filter stop there, the
-// others leave w.clean short of the occurrence they pass, for the caller
-// to look at the bytes between.
+// others leave `clean` (the text's first bytes known to hold no NUL byte,
+// all of them when ~0) short of the occurrence they pass, for the caller to
+// look at the bytes between.
 template <bool kBackward, bool kNul, typename OnHit>
-void search(const Pattern& p, const char* text, Window& w, OnHit& on_hit) {
+void search(const Pattern& p, const char* text, Window& w, OnHit& on_hit,
+            std::size_t& clean) {
   const std::size_t alignments = w.hi;  // w.lo is 0 going backward
   Budget budget;
   Outcome outcome;
@@ -454,27 +453,27 @@ void search(const Pattern& p, const char* text, Window& w, OnHit& on_hit) {
     if (p.rare_at != 0 &&
         std::memchr(text, '\0', p.rare_at) != nullptr)  // no alignment fits
       return;
-    w.clean = p.rare_at;
+    clean = p.rare_at;
   }
 #if MORVEK_X86
   if (has_avx512 && alignments >= 64)
-    outcome = avx512::run<kBackward, kNul>(p, text, w, budget, on_hit);
+    outcome = avx512::run<kBackward, kNul>(p, text, w, budget, on_hit, clean);
   else if (has_avx2 && alignments >= 32)
-    outcome = avx2::run<kBackward, kNul>(p, text, w, budget, on_hit);
+    outcome = avx2::run<kBackward, kNul>(p, text, w, budget, on_hit, clean);
   else
 #endif
 #if MORVEK_SSE2
       if (alignments >= 16)
-    outcome = sse2::run<kBackward, kNul>(p, text, w, budget, on_hit);
+    outcome = sse2::run<kBackward, kNul>(p, text, w, budget, on_hit, clean);
   else
 #endif
 #if MORVEK_NEON
       if (alignments >= 16)
-    outcome = neon::run<kBackward, kNul>(p, text, w, budget, on_hit);
+    outcome = neon::run<kBackward, kNul>(p, text, w, budget, on_hit, clean);
   else
 #endif
       if (alignments >= 8)
-    outcome = swar::run<kBackward, kNul>(p, text, w, budget, on_hit);
+    outcome = swar::run<kBackward, kNul>(p, text, w, budget, on_hit, clean);
   else
     return eachAlignment<kBackward>(p, text, w, on_hit);
   if (outcome != Outcome::kOverBudget) return;
@@ -502,11 +501,12 @@ const char* firstOccurrence(const char* pattern, std::size_t length,
   p.before_nul = kNul;
   Window w{0, text_length - length + 1};
   FirstHit<kBackward> first;
-  search<kBackward, kNul>(p, text, w, first);
+  std::size_t clean = ~std::size_t{0};
+  search<kBackward, kNul>(p, text, w, first, clean);
   if (first.at == kStop) return nullptr;
   // The leftmost occurrence counts only with no NUL byte before it.
-  if (kNul && first.at > w.clean &&
-      std::memchr(text + w.clean, '\0', first.at - w.clean) != nullptr)
+  if (kNul && first.at > clean &&
+      std::memchr(text + clean, '\0', first.at - clean) != nullptr)
     return nullptr;
   return text + first.at;
 }
@@ -570,7 +570,8 @@ std::size_t SubstringFinder::findAll(const char*& at, const char* end,
   const Pattern p = plan(pattern_, length_, text_length);
   Window w{0, text_length - length_ + 1};
   AllHits all{at, length_, hits, max_hits, 0};
-  search<false, false>(p, at, w, all);
+  std::size_t clean = ~std::size_t{0};
+  search<false, false>(p, at, w, all, clean);
   at = all.found == max_hits ? hits[max_hits - 1] + length_ : end;
   return all.found;
 }
