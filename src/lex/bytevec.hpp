@@ -10,6 +10,8 @@
 //   V::load(p)           the kWidth bytes at p (any alignment)
 //   V::eq(a, b)          bytes that are equal
 //   V::both(x, y), V::either(x, y)
+//   V::lowest(a, b)      a vector whose bytes are zero exactly where a's or
+//                        b's are (the byte-wise minimum on vector types)
 //   V::bits(x)           a Mask with bit k set for byte k of x
 //
 // Bit k of a mask always stands for the byte at p + k, whatever the byte
@@ -63,6 +65,11 @@ struct Swar {
   }
   static Cmp both(Cmp x, Cmp y) { return x & y; }
   static Cmp either(Cmp x, Cmp y) { return x | y; }
+  // The top bit of each byte set where a's and b's bytes are both nonzero,
+  // all else clear.
+  static Reg lowest(Reg a, Reg b) {
+    return (((a & kLow7) + kLow7) | a) & (((b & kLow7) + kLow7) | b) & ~kLow7;
+  }
   // Gathers the top bit of each byte into bits 0..7.
   static Mask bits(Cmp x) { return ((x >> 7) * 0x0102040810204080ull) >> 56; }
 };
@@ -79,6 +86,7 @@ struct Sse2 {
   static Cmp eq(Reg a, Reg b) { return _mm_cmpeq_epi8(a, b); }
   static Cmp both(Cmp x, Cmp y) { return _mm_and_si128(x, y); }
   static Cmp either(Cmp x, Cmp y) { return _mm_or_si128(x, y); }
+  static Reg lowest(Reg a, Reg b) { return _mm_min_epu8(a, b); }
   static Mask bits(Cmp x) {
     return static_cast<unsigned>(_mm_movemask_epi8(x));
   }
@@ -98,6 +106,7 @@ struct Neon {
   static Cmp eq(Reg a, Reg b) { return vceqq_u8(a, b); }
   static Cmp both(Cmp x, Cmp y) { return vandq_u8(x, y); }
   static Cmp either(Cmp x, Cmp y) { return vorrq_u8(x, y); }
+  static Reg lowest(Reg a, Reg b) { return vminq_u8(a, b); }
   // Byte k keeps bit k % 8 of its all-ones; each half's bytes then add up
   // to that half's eight bits.
   static Mask bits(Cmp x) {
@@ -138,6 +147,7 @@ struct Avx2 {
   static Cmp eq(Reg a, Reg b) { return _mm256_cmpeq_epi8(a, b); }
   static Cmp both(Cmp x, Cmp y) { return _mm256_and_si256(x, y); }
   static Cmp either(Cmp x, Cmp y) { return _mm256_or_si256(x, y); }
+  static Reg lowest(Reg a, Reg b) { return _mm256_min_epu8(a, b); }
   static Mask bits(Cmp x) {
     return static_cast<unsigned>(_mm256_movemask_epi8(x));
   }
@@ -154,6 +164,7 @@ struct Avx512 {
   static Cmp eq(Reg a, Reg b) { return _mm512_cmpeq_epi8_mask(a, b); }
   static Cmp both(Cmp x, Cmp y) { return x & y; }
   static Cmp either(Cmp x, Cmp y) { return x | y; }
+  static Reg lowest(Reg a, Reg b) { return _mm512_min_epu8(a, b); }
   static Mask bits(Cmp x) { return x; }
 };
 MORVEK_TARGET_END

@@ -414,34 +414,66 @@ void eachAlignment(const Pattern& p, const char* text, Window& w,
   }
 }
 
+// Cuts the window `w` of a pattern of `length` bytes to the alignments that
+// end before the NUL byte at `nul`, or when `nul` is null leaves it as is.
+inline void endAtNul(const char* text, const void* nul, std::size_t length,
+                     Window& w) {
+  if (nul == nullptr) return;
+  const std::size_t z =
+      static_cast<std::size_t>(static_cast<const char*>(nul) - text);
+  const std::size_t end = z + 1 > length ? z + 1 - length : 0;
+  if (end < w.hi) w.hi = end;
+}
+
 // Passes every occurrence among the alignments of `w` to `on_hit`, in
-// order, until it says stop.
-template <bool kBackward, typename OnHit>
-void search(const Pattern& p, const char* text, Window& w, OnHit& on_hit) {
+// order, until it says stop. With kNul (forward only, w.lo at 0 and
+// p.before_nul set) the text ends at its first NUL byte: the one-block and
+// alignment-by-alignment paths and the single-byte filter stop there, the
+// others leave `clean` (the text's first bytes known to hold no NUL byte,
+// all of them when ~0) short of the occurrence they pass, for the caller to
+// look at the bytes between.
+template <bool kBackward, bool kNul, typename OnHit>
+void search(const Pattern& p, const char* text, Window& w, OnHit& on_hit,
+            std::size_t& clean) {
   const std::size_t alignments = w.hi;  // w.lo is 0 going backward
   Budget budget;
   Outcome outcome;
 #if MORVEK_X86
   if (has_avx512 && alignments + p.length - 1 <= 64)
     return avx512::oneBlock<kBackward>(p, text, w, on_hit);
+#endif
+  if (kNul) {
+    // The filter tests the bytes from the rarest byte's offset on; with too
+    // few alignments for it the whole text is looked at here.
+    if (alignments < 8) {
+      endAtNul(text, std::memchr(text, '\0', alignments + p.length - 1),
+               p.length, w);
+      return eachAlignment<kBackward>(p, text, w, on_hit);
+    }
+    if (p.rare_at != 0 &&
+        std::memchr(text, '\0', p.rare_at) != nullptr)  // no alignment fits
+      return;
+    clean = p.rare_at;
+  }
+#if MORVEK_X86
   if (has_avx512 && alignments >= 64)
-    outcome = avx512::run<kBackward>(p, text, w, budget, on_hit);
+    outcome = avx512::run<kBackward, kNul>(p, text, w, budget, on_hit, clean);
   else if (has_avx2 && alignments >= 32)
-    outcome = avx2::run<kBackward>(p, text, w, budget, on_hit);
+    outcome = avx2::run<kBackward, kNul>(p, text, w, budget, on_hit, clean);
   else
 #endif
 #if MORVEK_SSE2
       if (alignments >= 16)
-    outcome = sse2::run<kBackward>(p, text, w, budget, on_hit);
+    outcome = sse2::run<kBackward, kNul>(p, text, w, budget, on_hit, clean);
   else
 #endif
 #if MORVEK_NEON
       if (alignments >= 16)
-    outcome = neon::run<kBackward>(p, text, w, budget, on_hit);
+    outcome = neon::run<kBackward, kNul>(p, text, w, budget, on_hit, clean);
   else
 #endif
       if (alignments >= 8)
-    outcome = swar::run<kBackward>(p, text, w, budget, on_hit);
+    outcome = swar::run<kBackward, kNul>(p, text, w, budget, on_hit, clean);
   else
     return eachAlignment<kBackward>(p, text, w, on_hit);
   if (outcome != Outcome::kOverBudget) return;
@@ -457,19 +489,27 @@ void search(const Pattern& p, const char* text, Window& w, OnHit& on_hit) {
 
 // The first occurrence in search order: the leftmost, or for kBackward the
 // rightmost.
-template <bool kBackward>
+// With kNul the occurrence must start before the text's first NUL byte.
+template <bool kBackward, bool kNul = false>
 const char* firstOccurrence(const char* pattern, std::size_t length,
                             const char* text, std::size_t text_length) {
   if (text_length < length) return nullptr;
-  if (length == 1)
+  if (length == 1 && !kNul)
     return static_cast<const char*>(
         kBackward ? memrchr(text, pattern[0], text_length)
                   : std::memchr(text, pattern[0], text_length));
-  const Pattern p = plan(pattern, length, text_length);
+  Pattern p = plan(pattern, length, text_length);
+  p.before_nul = kNul;
   Window w{0, text_length - length + 1};
   FirstHit<kBackward> first;
-  search<kBackward>(p, text, w, first);
-  return first.at == kStop ? nullptr : text + first.at;
+  std::size_t clean = ~std::size_t{0};
+  search<kBackward, kNul>(p, text, w, first, clean);
+  if (first.at == kStop) return nullptr;
+  // The leftmost occurrence counts only with no NUL byte before it.
+  if (kNul && first.at > clean &&
+      std::memchr(text + clean, '\0', first.at - clean) != nullptr)
+    return nullptr;
+  return text + first.at;
 }
 
 #if MORVEK_X86
@@ -499,11 +539,7 @@ const char* SubstringFinder::findBeforeNul(const char* text,
   if (inOneBlock(length_, text_length))
     return avx512::firstBeforeNul<false>(pattern_, length_, text, text_length);
 #endif
-  const char* hit = find(text, text_length);
-  if (hit == nullptr ||
-      std::memchr(text, '\0', static_cast<std::size_t>(hit - text)) != nullptr)
-    return nullptr;
-  return hit;
+  return firstOccurrence<false, true>(pattern_, length_, text, text_length);
 }
 
 const char* SubstringFinder::findLastBeforeNul(const char* text,
@@ -535,7 +571,8 @@ std::size_t SubstringFinder::findAll(const char*& at, const char* end,
   const Pattern p = plan(pattern_, length_, text_length);
   Window w{0, text_length - length_ + 1};
   AllHits all{at, length_, hits, max_hits, 0};
-  search<false>(p, at, w, all);
+  std::size_t clean = ~std::size_t{0};
+  search<false, false>(p, at, w, all, clean);
   at = all.found == max_hits ? hits[max_hits - 1] + length_ : end;
   return all.found;
 }
