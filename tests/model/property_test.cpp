@@ -156,6 +156,31 @@ TEST(Property, SearchHandOversOnLongTexts) {
   }
 }
 
+// The first NUL byte ends what indexOf searches: in a run of blocks
+// without a candidate, and in a block crowded with the needle's rarest byte,
+// where the single-byte scan would hand over to the pair of bytes.
+TEST(Property, SearchStopsAtTheFirstNul) {
+  std::string quiet;
+  while (quiet.size() < 2000) quiet += "the brown fox jumps over the dog. ";
+  for (const std::string needle : {"Xylophone", "qu", "#include", "zz"}) {
+    std::string crowded;
+    while (crowded.size() < 200) crowded += needle.substr(0, 1) + "a" + needle;
+    crowded = crowded + quiet.substr(0, 500) + crowded + quiet.substr(0, 500);
+    const Program prog =
+        Program().op(driver::kSearch, 0, 0, 0, 1, 0, 1, 0, A::slot(1));
+    for (unsigned nul = 0; nul < 2000; nul += 37) {
+      std::string text = quiet + needle;
+      text[nul] = '\0';
+      expectAgree({text, needle}, prog);
+    }
+    for (unsigned nul = 0; nul < 900; nul += nul < 64 || nul > 690 ? 1 : 50) {
+      std::string text = crowded;
+      text[nul] = '\0';
+      expectAgree({text, needle}, prog);
+    }
+  }
+}
+
 // Texts pieced from a needle's own fragments: long partial matches, enough
 // of them for the comparison budget to hand over to the two-way matcher,
 // whose factorisation of the needle then decides what is found.
