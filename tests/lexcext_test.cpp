@@ -37,7 +37,7 @@ TEST(Buffers, InPlaceHelpersAndItoa) {
   char b[4][12], untouched[12] = "untouched";
   // clang-format off
   expectExamples({
-      {inPlace(strrev, ""), ""},   {inPlace(strrev, lit("ab\0c")), lit("ba\0c")},
+      {inPlace(strrev, ""), ""}, {inPlace(strrev, lit("ab\0c")), lit("ba\0c")},
       {inPlace(strrev, "MiXeD 123 \xE9"), "\xE9 321 DeXiM"},
       {inPlace(strlwr, lit("A\0B")), lit("a\0B")},
       {inPlace(strupr, lit("a\0b")), lit("A\0b")},

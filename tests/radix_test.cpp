@@ -11,11 +11,12 @@ using Convert = IString (*)(const IString&);
 // The static form returns the result and leaves its argument alone; the
 // member leaves it in the object and returns the object.
 TEST(Radix, WorkedExamples) {
+  // clang-format off
   const struct {
     Mutate mutate;
     Convert convert;
     std::string in, out;
-  } rows[] = {// clang-format off
+  } rows[] = {
       {BOTH(b2c), "100000001", "\x01\x01"}, {BOTH(b2x), "11111", "1F"},
       {BOTH(b2d), "1010", "10"},            {BOTH(d2x), "4294967296", "0"},
       {BOTH(d2b), "10", "1010"},            {BOTH(d2c), "256", lit("\x01\0")},

@@ -11,7 +11,7 @@ TEST(Search, WorkedExamples) {
       {banana.indexOfAnyBut('a', 2), 3},  {banana.occurrencesOf('a', 3), 2},
       {banana.indexOf("ana", 3), 4},      {banana.lastIndexOf("ana", 5), 2},
       {banana.indexOfAnyBut("ab"), 3},    {IString("0x1F").isHexDigits(), 0},
-      {IString("1aF").isHexDigits(), 1},  {IString("012").isBinaryDigits(), 0}});
+      {IString("1aF").isHexDigits(), 1}, {IString("012").isBinaryDigits(), 0}});
   // clang-format on
 }
 

@@ -14,9 +14,9 @@ TEST(SubString, WorkedExamples) {
   const char* buffer = v;  // overlaid within the length: in place
   // clang-format off
   expectExamples({
-      {t.subString(5, 4, '.'), "ef.."}, {s, "abc x"},
-      {t.remove(2, 2), "adef"},         {u.remove(3), "ab"},
-      {u.remove(0), ""},                {IString("abc").rightJustify(5), "  abc"},
+      {t.subString(5, 4, '.'), "ef.."}, {s, "abc x"}, {t.remove(2, 2), "adef"},
+      {u.remove(3), "ab"}, {u.remove(0), ""},
+      {IString("abc").rightJustify(5), "  abc"},
       {v.overlayWith(IString(lit("a\0bc")), 2), lit("aa\0bcf")},
       {IString("abc").leftJustify(5, '.'), "abc.."}, {bufferOf(v) == buffer, 1},
       {IString("abcdef").overlayWith("XY", 9, '.'), "abcdef..XY"},
