@@ -7,7 +7,6 @@
 #include <sstream>
 #include <string>
 #include <thread>
-#include <vector>
 
 #include "test_util.hpp"
 
@@ -25,12 +24,11 @@ std::string work(const IString (&shared)[4], int seed) {
         << bytes(s.word(2)) << bytes(s.words(2)) << s.indexOfWord(2)
         << s.lengthOfWord(1) << std::hash<IString>()(s);
     std::istringstream lines(bytes(s) + "\nrest");
-    out << bytes(IString::lineFrom(lines)) << bytes(IString::lineFrom(lines));
-    IString own = s, hex(unsigned(seed) * 977u);
-    own += IString(seed);
+    IString own = s + IString(seed * 977);
     own[own.length() + 2] = 'z';
     own.upperCase().strip().change("AN", "-", 1, unsigned(seed % 3));
-    out << bytes(hex.d2x()) << bytes(IString::x2b(hex)) << bytes(own) << '\n';
+    out << bytes(IString::lineFrom(lines)) << bytes(own)
+        << bytes(IString(seed * 977).d2x().x2b()) << '\n';
   }
   return out.str();
 }
@@ -39,12 +37,12 @@ TEST(Concurrency, SharedReadsAndOwnWritesRunAtOnce) {
   const IString shared[4] = {"  one two\tthree\n", "banana", "0101",
                              nullString()};
   const int kThreads = 4, kRounds = 50;
-  std::vector<std::string> expected;
-  for (int t = 0; t < kThreads; ++t) expected.push_back(work(shared, t));
-  std::vector<int> mismatches(kThreads, 0);
-  std::vector<std::thread> threads;
+  std::string expected[kThreads];
+  for (int t = 0; t < kThreads; ++t) expected[t] = work(shared, t);
+  int mismatches[kThreads] = {};
+  std::thread threads[kThreads];
   for (int t = 0; t < kThreads; ++t)
-    threads.emplace_back([&, t] {
+    threads[t] = std::thread([&, t] {
       for (int round = 0; round < kRounds; ++round)
         mismatches[t] += work(shared, t) != expected[t];
     });

@@ -7,7 +7,6 @@
 
 #include <initializer_list>
 #include <string>
-#include <type_traits>
 
 // The string's buffer, through the public conversion.
 inline const char* bufferOf(const IString& s) { return s; }
@@ -34,9 +33,8 @@ inline IString nullString() { return IString(kNone); }
 // number) and what it should give.
 struct Example {
   Example(const IString& s, const std::string& w) : got(bytes(s)), want(w) {}
-  template <class N, class = typename std::enable_if<
-                         std::is_arithmetic<N>::value>::type>
-  Example(N n, long long w) : got(std::to_string(n)), want(std::to_string(w)) {}
+  Example(long long n, long long w)
+      : got(std::to_string(n)), want(std::to_string(w)) {}
   std::string got, want;
 };
 

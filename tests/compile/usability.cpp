@@ -20,8 +20,7 @@ int main() {
   const IString t("abd");
   CHECK(s == "abc" && "abc" < t && n == "42" && s != t && t >= s);
   CHECK(s + "x" == "abcx" && "x" + s == "xabc" && s + t == "abcabd");
-  s += t;
-  s += "x";
+  (s += t) += "x";
   std::ostringstream out;
   out << s;
   CHECK(out.str() == "abcabdx");
@@ -39,8 +38,8 @@ int main() {
   // range-for and hashing.
   const std::string with_nul("a\0b", 3);
   IString from_std = with_nul, moved = std::move(w);
-  CHECK(from_std.asStdString() == with_nul);
-  CHECK((from_std + std::string("!")).length() == 4);
+  CHECK(from_std.asStdString() == with_nul &&
+        (from_std + std::string("!")).length() == 4);
   std::swap(moved, from_std);
   CHECK(from_std == "HELLO" && moved.length() == 3 && w.length() == 0);
   std::vector<IString> list = {"b", "a", moved};

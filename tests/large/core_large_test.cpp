@@ -4,8 +4,6 @@
 
 #include "../test_util.hpp"
 
-namespace {
-
 const unsigned kMax = 0xFFFFFFFEu;
 
 TEST(SizeLimit, LongestStringAndAppendBeyondIt) {
@@ -19,8 +17,7 @@ TEST(SizeLimit, LongestStringAndAppendBeyondIt) {
   EXPECT_THROW("y" + big, std::bad_array_new_length);
   EXPECT_THROW(big + IString('y'), std::bad_array_new_length);
   EXPECT_TRUE(bufferOf(big) == before && big.length() == kMax);
-  big += "";  // still fits: the length does not grow
-  EXPECT_EQ(big.length(), kMax);
+  EXPECT_EQ((big += "").length(), kMax);  // still fits: no longer
 }
 
 // 2^32 + 1 characters: truncated to 32 bits this would look like a
@@ -46,10 +43,12 @@ TEST(RadixLarge, LongestBinaryInputGroupsFromTheRight) {
   EXPECT_EQ(std::string(chars, 2) + chars[chars.length()], "\x3F\xFF\xFF");
 }
 
+// Each row's length gives a result of 2^32 characters; one byte less for
+// c2b gives the longest result that fits.
 TEST(RadixLarge, ResultTooLongThrowsAndChangesNothing) {
   const struct {
     IString& (IString::*convert)();
-    unsigned length;  // gives a result of 2^32 characters
+    unsigned length;
     char fill;
   } rows[] = {{&IString::c2b, 1u << 29, 'a'},
               {&IString::x2b, 1u << 30, 'f'},
@@ -58,32 +57,25 @@ TEST(RadixLarge, ResultTooLongThrowsAndChangesNothing) {
     IString s(kNone, r.length, r.fill);
     EXPECT_THROW((s.*r.convert)(), std::bad_array_new_length);
     ASSERT_EQ(s.length(), r.length);
-    EXPECT_TRUE(s[1] == r.fill && s[r.length] == r.fill);
+    EXPECT_EQ(s[r.length], r.fill);
   }
-  IString s(kNone, (1u << 29) - 1, '\x81');  // the longest result fits
-  s.c2b();
+  IString s(kNone, (1u << 29) - 1, '\x81');
+  const char* p = s.c2b();
   ASSERT_EQ(s.length(), 0xFFFFFFF8u);
-  const char* p = s;
   EXPECT_EQ(std::string(p, 8) + std::string(p + s.length() - 8, 9),
             lit("1000000110000001\0"));
 }
 
-// Doubling a text of 2^31 characters is one replacement too many.
-TEST(Translate, ThrowsWhenTheResultWouldNotFitAndKeepsTheText) {
+// Doubling a text of 2^31 characters is one replacement too many; 32768
+// replacements that each add 65536 characters to a text of 2^31 - 2
+// characters reach the longest length exactly.
+TEST(Replace, GrowsToTheLongestLengthAndNoFurther) {
   IString s(kNone, 0x80000000u, 'a');
-  const char* before = s;
-  const IString a64(kNone, 64, 'a'), a128(kNone, 128, 'a');
+  const IString a64(kNone, 64, 'a'), a128(kNone, 128, 'a'),
+      out(kNone, 65537, 'b');
   EXPECT_THROW(s.translate(a64, a128), std::bad_array_new_length);
-  EXPECT_TRUE(bufferOf(s) == before && s.length() == 0x80000000u);
-}
-
-// 32768 replacements that each add 65536 characters to a text of 2^31 - 2
-// characters reach the longest length exactly; one more character is too
-// many.
-TEST(Change, GrowsToTheLongestLengthAndNoFurther) {
-  const IString out(kNone, 65537, 'b');
-  IString s(kNone, 0x7FFFFFFFu, 'a');
-  EXPECT_THROW(s.change("a", out, 1, 32768), std::bad_array_new_length);
+  EXPECT_THROW(s.remove(1, 1).change("a", out, 1, 32768),
+               std::bad_array_new_length);
   EXPECT_EQ(s.length(), 0x7FFFFFFFu);
   s.remove(1, 1).change("a", out, 1, 32768);
   ASSERT_EQ(s.length(), kMax);
@@ -91,5 +83,3 @@ TEST(Change, GrowsToTheLongestLengthAndNoFurther) {
   EXPECT_TRUE(p[32768u * 65537u - 1] == 'b' && p[32768u * 65537u] == 'a');
   EXPECT_TRUE(p[kMax - 1] == 'a' && p[kMax] == '\0');
 }
-
-}  // namespace
