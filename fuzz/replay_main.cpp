@@ -12,25 +12,22 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size);
 
-namespace fs = std::filesystem;
-
 int main(int argc, char** argv) {
-  std::vector<fs::path> files;
-  for (int i = 1; i < argc; ++i) {
-    if (fs::is_directory(argv[i])) {
-      for (const auto& entry : fs::directory_iterator(argv[i]))
-        if (entry.is_regular_file()) files.push_back(entry.path());
-    } else {
-      files.emplace_back(argv[i]);
-    }
-  }
-  for (const fs::path& file : files) {
+  std::size_t replayed = 0;
+  auto replay = [&](const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
-    std::vector<char> bytes((std::istreambuf_iterator<char>(in)),
-                            std::istreambuf_iterator<char>());
+    const std::vector<char> bytes((std::istreambuf_iterator<char>(in)),
+                                  std::istreambuf_iterator<char>());
     LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()),
                            bytes.size());
-  }
-  std::printf("%zu inputs replayed\n", files.size());
-  return files.empty() ? 1 : 0;
+    ++replayed;
+  };
+  for (int i = 1; i < argc; ++i)
+    if (!std::filesystem::is_directory(argv[i]))
+      replay(argv[i]);
+    else
+      for (const auto& entry : std::filesystem::directory_iterator(argv[i]))
+        if (entry.is_regular_file()) replay(entry.path());
+  std::printf("%zu inputs replayed\n", replayed);
+  return replayed == 0 ? 1 : 0;
 }
