@@ -66,17 +66,24 @@ TEST(ReplaceWork, LinearInTheText) {
   }
 }
 
-// Up to one batch of hits, the building pass takes them from the counting
-// pass: the text is searched once.
-TEST(ReplaceWork, OnePassWhenTheHitsFitOneBatch) {
+// In ordinary text up to one batch of hits is searched for once (the
+// building pass takes them from the counting pass), and failing candidates
+// are compared once each: the search never runs over its comparison budget.
+TEST(ReplaceWork, OnePassInOrdinaryText) {
   std::string text;
   while (text.size() < 65536)
     text += text.size() % 300 < 34 ? "the brown fox jumps over the dig; "
                                    : "the brown fox jumps over the dog; ";
+  probe::hand_overs = 0;
   for (unsigned limit : {~0u, 200u, 1u}) {
     expectLinear(text, "over the dig", "O", 1, limit);
     EXPECT_LE(probe::search_alignments, text.size() + 64);
   }
+  const morvek::internal::SubstringFinder finder("brown fax", 9);
+  EXPECT_EQ(finder.find(text.data(), text.size()), nullptr);
+  EXPECT_EQ(finder.findLast(text.data(), text.size()), nullptr);
+  expectLinear(text, "brown fax", "", 1, ~0u);
+  EXPECT_EQ(probe::hand_overs, 0u);
 }
 
 // A NUL byte ends the searched text: the end is found there, once.
@@ -119,20 +126,6 @@ TEST(SearchHandOver, FindsTheSameWhereverItFalls) {
   }
   probe::budget_base = 1024;
   probe::crowd_base = 4096;
-}
-
-// In ordinary text, where a candidate fails now and then, the filter stays
-// in charge: each failed candidate is compared once and the search never
-// runs over its comparison budget.
-TEST(SearchHandOver, NotInOrdinaryText) {
-  std::string text;
-  while (text.size() < 65536) text += "the brown fox jumps over the dog; ";
-  const morvek::internal::SubstringFinder finder("brown fax", 9);
-  probe::hand_overs = 0;
-  EXPECT_EQ(finder.find(text.data(), text.size()), nullptr);
-  EXPECT_EQ(finder.findLast(text.data(), text.size()), nullptr);
-  expectLinear(text, "brown fax", "", 1, ~0u);
-  EXPECT_EQ(probe::hand_overs, 0u);
 }
 
 }  // namespace
