@@ -68,11 +68,11 @@ TEST(ComparisonAndHash, FollowEquality) {
   const std::hash<IString> hash{};
   const IString a_nul_b(lit("a\0b")), q(std::string(1000, 'q'));
   IString s = "ab";
-  expectExamples({{IString("abc") < "abd", 1},
-                  {a_nul_b == "a", 1},
-                  {s += s, "abab"},
-                  {IString("  42abc").asInt(), 42},
-                  {hash(IString("a")) == hash(a_nul_b), 1},
-                  {hash(IString("ab")) == hash(IString("ba")), 0},
-                  {hash(q) == hash(IString(std::string(999, 'q') + "r")), 0}});
+  // clang-format off
+  expectExamples({
+      {IString("abc") < "abd", 1}, {a_nul_b == "a", 1}, {s += s, "abab"},
+      {IString("  42abc").asInt(), 42}, {hash(IString("a")) == hash(a_nul_b), 1},
+      {hash(IString("ab")) == hash(IString("ba")), 0},
+      {hash(q) == hash(IString(std::string(999, 'q') + "r")), 0}});
+  // clang-format on
 }

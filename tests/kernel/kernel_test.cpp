@@ -41,11 +41,10 @@ void expectLinear(const std::string& text, const char* in, const char* out,
                                     {in, unsigned(std::strlen(in)), out,
                                      unsigned(std::strlen(out)), start, limit});
   const std::unique_ptr<char[]> owner(changed.data);
-  const std::string got = changed.data
-                              ? std::string(changed.data, changed.length + 1)
-                              : text + '\0';
-  EXPECT_TRUE(got ==
-              model::Str::of(text).change(in, out, start, limit).s + '\0');
+  const std::string want = model::Str::of(text).change(in, out, start, limit).s;
+  EXPECT_TRUE(changed.data
+                  ? std::string(changed.data, changed.length + 1) == want + '\0'
+                  : text == want);
   EXPECT_EQ(probe::end_searches, 1u);  // the end is looked for once
   EXPECT_LE(probe::end_bytes, text.size());
   // Two passes, each block of the filter once, plus one block per batch.

@@ -167,6 +167,15 @@ class Driver {
               " differs\n  model: " + want + "\n  IString: " + got;
   }
 
+  // The text a step returns to compare; mutations return nothing.
+  template <class F, class W>
+  static std::string call(F& f, W& w) {
+    if constexpr (std::is_void<decltype(f(w))>::value)
+      return f(w), std::string();
+    else
+      return f(w);
+  }
+
   // Runs `f` on the model, then on IString, and compares. `keeps`: the
   // operation works in place on slot `keeps` unless the model's result says
   // that characters went from its front.
@@ -176,7 +185,7 @@ class Driver {
     const Str before = keeps >= 0 ? ms[keeps] : Str();
     const char* buffer = keeps >= 0 ? pointerOf(is[keeps]) : nullptr;
     try {
-      want = f(ms);
+      want = call(f, ms);
     } catch (const model::TooBig&) {
       return;
     } catch (const std::bad_alloc&) {
@@ -189,7 +198,7 @@ class Driver {
       failAt = k;
       allocations = 0;
       try {
-        got = f(is);
+        got = call(f, is);
         failAt = 0;
         break;
       } catch (const std::bad_alloc&) {
@@ -224,20 +233,7 @@ class Driver {
     const unsigned p = in.pos(ms[a].length()), n = in.pos(ms[a].length());
     const Text s(in, true), t(in, false);  // s may point into a slot
     const std::string args = s.value() + "|" + t.value();
-    // Steps return a text to compare; mutations return nothing.
-    auto go = [&](auto f, int keeps = -1) {
-      compare(
-          op, args,
-          [&](auto& w) {
-            if constexpr (std::is_void<decltype(f(w))>::value) {
-              f(w);
-              return std::string();
-            } else {
-              return f(w);
-            }
-          },
-          keeps);
-    };
+    auto go = [&](auto f, int keeps = -1) { compare(op, args, f, keeps); };
     switch (op) {
       case kBytes: {  // bytes, NULs included, appended one at a time
         const std::string bytes = in.take(in.byte() % 48);
@@ -449,11 +445,8 @@ struct Program {
               unsigned p = 1, unsigned n = 0xFFFFFFFFu, const Arg& s = none(),
               const Arg& t = none(), char ch = 'a', char pad = '.',
               const std::string& extra = "") {
-    bytes += char(code);
-    bytes += char(a | b << 2 | c << 4 | kind << 6);
-    bytes += char(form);
-    bytes += ch;
-    bytes += pad;
+    bytes += {char(code), char(a | b << 2 | c << 4 | kind << 6), char(form), ch,
+              pad};
     bytes += pos(p) + pos(n);
     for (const Arg* arg : {&s, &t}) bytes += char(arg->code) + arg->text;
     if (code == kBytes || code == kLineFrom || code == kInterop)

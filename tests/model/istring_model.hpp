@@ -55,7 +55,6 @@ class Str {
     return *this;
   }
   explicit Str(std::string_view v) : s((need(v.size()), v)) {}
-  explicit Str(const std::string& v) : Str(std::string_view(v)) {}
   std::string asStdString() const { return s; }
   std::string_view asStringView() const {
     return null ? std::string_view() : std::string_view(s);
