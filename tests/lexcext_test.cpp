@@ -17,6 +17,7 @@ TEST(Compare, WorkedExamples) {
   // clang-format off
   expectExamples({
       {strcmpi("Hello", "hELLO"), 0},    {memicmp("A\0b", "a\0B", 3), 0},
+      {memicmp("aBc", "AbD", 3) < 0, 1}, {memicmp("aBc", "AbD", 2), 0},
       {strnicmp("abc", "ABD", 2), 0},    {strnicmp("abc", "ABD", 3), -1},
       {strnicmp("ABD", "abc", 3), 1},    {strnicmp("a", "_", 1), -1},
       {strnicmp("x", "y", -5), 0},       {strnicmp(c, d, 3), 0}});
