@@ -27,7 +27,8 @@ extern std::size_t crowd_base;         // and single-byte candidate allowance
 }  // namespace internal
 }  // namespace morvek
 #define MORVEK_PROBE_ADD(counter, n) (::morvek::internal::probe::counter += (n))
-#define MORVEK_PROBE_SETTING(name, value) (::morvek::internal::probe::name)
+#define MORVEK_PROBE_SETTING(name, value) \
+  ((void)(value), ::morvek::internal::probe::name)
 #else
 #define MORVEK_PROBE_ADD(counter, n) ((void)0)
 #define MORVEK_PROBE_SETTING(name, value) (value)
