@@ -27,8 +27,11 @@ extern std::size_t crowd_base;         // and single-byte candidate allowance
 }  // namespace internal
 }  // namespace morvek
 #define MORVEK_PROBE_ADD(counter, n) (::morvek::internal::probe::counter += (n))
-#define MORVEK_PROBE_SETTING(name, value) \
-  ((void)(value), ::morvek::internal::probe::name)
+// A setting left at ~0 is the library's own value.
+#define MORVEK_PROBE_SETTING(name, value)             \
+  (::morvek::internal::probe::name == ~std::size_t{0} \
+       ? std::size_t{value}                           \
+       : ::morvek::internal::probe::name)
 #else
 #define MORVEK_PROBE_ADD(counter, n) ((void)0)
 #define MORVEK_PROBE_SETTING(name, value) (value)
