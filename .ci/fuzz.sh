@@ -15,9 +15,12 @@ mkdir -p build/fuzz/artifacts
 # A small quarantine and short allocation stacks keep ASan cheap per run.
 export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:quarantine_size_mb=16:malloc_context_size=4
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+corpus_istring_ops=model/corpus
+corpus_lexcext=fuzz/corpus/lexcext
 for target in istring_ops lexcext; do
   echo "-- ${target}_fuzz for ${seconds}s"
-  cp -r "fuzz/corpus/$target" "$scratch/$target"
+  corpus=corpus_$target
+  cp -r "${!corpus}" "$scratch/$target"
   status=0
   "build/fuzz/fuzz/${target}_fuzz" -max_len=512 -max_total_time="$seconds" \
     -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \

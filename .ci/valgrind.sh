@@ -17,11 +17,10 @@ memcheck() {
     { cat "$log"; exit 1; }
 }
 memcheck "$build/tests/morvek_tests"
-memcheck "$build/tests/morvek_model_tests"
+memcheck "$build/tests/kernel/morvek_kernel_tests"
 # It replaces operator new[] itself: valgrind must leave that one in place.
 memcheck --soname-synonyms=somalloc=nouserintercepts \
   "$build/tests/morvek_alloc_failure_tests"
-for target in istring_ops lexcext; do
-  memcheck "$build/fuzz/${target}_fuzz" "fuzz/corpus/$target"
-done
+memcheck "$build/fuzz/istring_ops_fuzz" model/corpus
+memcheck "$build/fuzz/lexcext_fuzz" fuzz/corpus/lexcext
 echo "valgrind: clean"

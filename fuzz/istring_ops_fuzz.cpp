@@ -1,5 +1,5 @@
 // istring_ops_fuzz.cpp: reads the input as a program of IString operations
-// (tests/model/driver.hpp) and aborts at the first difference between
+// (model/driver.hpp) and aborts at the first difference between
 // IString and the model.
 
 #include <cstdio>

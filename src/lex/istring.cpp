@@ -11,26 +11,27 @@
 #include <string_view>
 #include <utility>
 
-#include "byteset.hpp"
-#include "casemap.hpp"
-#include "charclass.hpp"
-#include "fastfind.hpp"
-#include "radix.hpp"
-#include "replace.hpp"
-#include "textsize.hpp"
-#include "wordsplit.hpp"
+#include "internal/byteset.hpp"
+#include "internal/casemap.hpp"
+#include "internal/charclass.hpp"
+#include "internal/fastfind.hpp"
+#include "internal/radix.hpp"
+#include "internal/replace.hpp"
+#include "internal/textsize.hpp"
+#include "internal/wordsplit.hpp"
 
 using morvek::internal::allBinaryDigits;
 using morvek::internal::allDecimalDigits;
 using morvek::internal::allHexDigits;
 using morvek::internal::ByteSet;
-using morvek::internal::ChangedText;
 using morvek::internal::changedText;
+using morvek::internal::ChangeRequest;
 using morvek::internal::checkedLength;
 using morvek::internal::convert;
 using morvek::internal::copyOf;
 using morvek::internal::decimalText;
 using morvek::internal::isWhiteSpace;
+using morvek::internal::kEveryOccurrence;
 using morvek::internal::lowerInPlace;
 using morvek::internal::newBuffer;
 using morvek::internal::OwnedText;
@@ -38,11 +39,15 @@ using morvek::internal::Radix;
 using morvek::internal::SubstringFinder;
 using morvek::internal::textEnd;
 using morvek::internal::textLength;
+using morvek::internal::TextSpan;
 using morvek::internal::upperInPlace;
 using morvek::internal::WordSpan;
 using morvek::internal::WordWalker;
 
 namespace {
+
+// No text has this many words: a range through the last word.
+constexpr unsigned kEveryWord = 0xFFFFFFFFu;
 
 // Sets `length` and `buffer`, which may be a string's own fields, to a text
 // that is already complete, so a failed allocation changes nothing.
@@ -51,17 +56,25 @@ void takeOver(OwnedText text, unsigned& length, char*& buffer) {
   buffer = text.data;
 }
 
-// A new buffer of `length` characters and a terminator: the `count` bytes at
-// `p` placed at `offset`, every other character `pad`.
-char* padded(const char* p, unsigned count, unsigned length, unsigned offset,
-             char pad) {
-  char* buffer = newBuffer(length);
-  const unsigned tail = length - offset - count;
-  if (offset != 0) std::memset(buffer, pad, offset);
-  if (count != 0) std::memcpy(buffer + offset, p, count);
-  if (tail != 0) std::memset(buffer + offset + count, pad, tail);
-  buffer[length] = '\0';
-  return buffer;
+// Where padded() puts the text within its width.
+enum class Align { kLeft, kRight };
+
+// A new text `width` characters long: `text` (at most `width` characters)
+// at its left or right end, every other character `pad`.
+OwnedText padded(TextSpan text, unsigned width, Align align, char pad) {
+  char* buffer = newBuffer(width);
+  const unsigned before = align == Align::kLeft ? 0 : width - text.length;
+  const unsigned after = width - before - text.length;
+  if (before != 0) std::memset(buffer, pad, before);
+  if (text.length != 0) std::memcpy(buffer + before, text.data, text.length);
+  if (after != 0) std::memset(buffer + before + text.length, pad, after);
+  buffer[width] = '\0';
+  return OwnedText{buffer, width};
+}
+
+// A new text holding a copy of `text`.
+OwnedText copied(TextSpan text) {
+  return OwnedText{copyOf(text.data, text.length), text.length};
 }
 
 }  // namespace
@@ -113,15 +126,19 @@ IString::IString(unsigned char ch) : IString(static_cast<char>(ch)) {}
 
 IString::IString(double data) { takeOver(decimalText(data), _length, _data); }
 
-IString::IString(const void* pBuffer, unsigned lenBuffer, char padCharacter)
-    : _data(nullptr), _length(lenBuffer) {
+IString::IString(const void* pBuffer, unsigned lenBuffer, char padCharacter) {
   const char* source = static_cast<const char*>(pBuffer);
-  const std::size_t count = source ? textEnd(source, lenBuffer) : 0;
-  _data =
-      padded(source, static_cast<unsigned>(count), lenBuffer, 0, padCharacter);
+  const unsigned count =
+      source ? static_cast<unsigned>(textEnd(source, lenBuffer)) : 0;
+  takeOver(padded({source, count}, lenBuffer, Align::kLeft, padCharacter),
+           _length, _data);
 }
 
 IString::~IString() { delete[] _data; }
+
+IString IString::adopt(const OwnedText& text) {
+  return IString(text.length, text.data);
+}
 
 IString& IString::operator=(const IString& aString) {
   if (this == &aString) return *this;
@@ -265,7 +282,7 @@ IString IString::add(const char* s1, unsigned slen1, const char* s2,
   if (slen1 != 0) std::memcpy(buffer, s1, slen1);
   if (slen2 != 0) std::memcpy(buffer + slen1, s2, slen2);
   buffer[total] = '\0';
-  return IString(total, buffer);
+  return adopt(OwnedText{buffer, total});
 }
 
 IString& IString::append(unsigned slen, const char* pString) {
@@ -434,15 +451,15 @@ IString IString::subString(unsigned startPos, unsigned length,
                            char padCharacter) const {
   if (startPos == 0) startPos = 1;
   if (startPos > _length) return IString();
-  const unsigned copied = std::min(length, _length - startPos + 1);
-  return IString(length,
-                 padded(_data + startPos - 1, copied, length, 0, padCharacter));
+  const unsigned kept = std::min(length, _length - startPos + 1);
+  return adopt(
+      padded({_data + startPos - 1, kept}, length, Align::kLeft, padCharacter));
 }
 
 char& IString::operator[](unsigned index) {
   if (index == 0) index = 1;
   if (index > _length)
-    *this = IString(index, padded(_data, _length, index, 0, ' '));
+    *this = adopt(padded({_data, _length}, index, Align::kLeft, ' '));
   return _data[index - 1];
 }
 
@@ -455,7 +472,7 @@ const char& IString::operator[](unsigned index) const {
 IString& IString::remove(unsigned startPos) {
   if (startPos == 0) startPos = 1;
   if (startPos > _length) return *this;
-  return *this = IString(startPos - 1, copyOf(_data, startPos - 1));
+  return *this = adopt(copied({_data, startPos - 1}));
 }
 
 IString& IString::remove(unsigned startPos, unsigned numChars) {
@@ -469,19 +486,19 @@ IString& IString::remove(unsigned startPos, unsigned numChars) {
   std::memcpy(buffer + startPos - 1, _data + startPos - 1 + numChars,
               rest - numChars);
   buffer[new_length] = '\0';
-  return *this = IString(new_length, buffer);
+  return *this = adopt(OwnedText{buffer, new_length});
 }
 
 IString& IString::leftJustify(unsigned newLength, char padCharacter) {
   if (_length >= newLength) return *this;
-  return *this = IString(newLength,
-                         padded(_data, _length, newLength, 0, padCharacter));
+  return *this = adopt(
+             padded({_data, _length}, newLength, Align::kLeft, padCharacter));
 }
 
 IString& IString::rightJustify(unsigned newLength, char padCharacter) {
   if (_length >= newLength) return *this;
-  return *this = IString(newLength, padded(_data, _length, newLength,
-                                           newLength - _length, padCharacter));
+  return *this = adopt(
+             padded({_data, _length}, newLength, Align::kRight, padCharacter));
 }
 
 IString& IString::overlayWith(const IString& aString, unsigned index,
@@ -685,20 +702,23 @@ IString& IString::translate(const char* pInputChars, const char* pOutputChars,
 IString IString::change(const IString& aString, const IString& inputString,
                         const IString& outputString, unsigned startPos,
                         unsigned numChanges) {
-  const ChangedText changed =
+  const OwnedText changed =
       changedText(aString._data, aString._length,
-                  {inputString._data, inputString._length, outputString._data,
-                   outputString._length, startPos, numChanges});
-  return changed.data ? IString(changed.length, changed.data)
-                      : IString(aString);
+                  ChangeRequest({inputString._data, inputString._length},
+                                {outputString._data, outputString._length})
+                      .from(startPos)
+                      .atMost(numChanges));
+  return changed.data ? adopt(changed) : IString(aString);
 }
 
 IString& IString::change(const char* pInputChars, unsigned inputLen,
                          const char* pOutputChars, unsigned outputLen,
                          unsigned startPos, unsigned numChanges) {
-  const ChangedText changed = changedText(
+  const OwnedText changed = changedText(
       _data, _length,
-      {pInputChars, inputLen, pOutputChars, outputLen, startPos, numChanges});
+      ChangeRequest({pInputChars, inputLen}, {pOutputChars, outputLen})
+          .from(startPos)
+          .atMost(numChanges));
   if (changed.data != nullptr) {
     delete[] _data;
     _data = changed.data;
@@ -710,8 +730,8 @@ IString& IString::change(const char* pInputChars, unsigned inputLen,
 IString& IString::translate(const char* pInputChars, unsigned inputLen,
                             const char* pOutputChars, unsigned outputLen,
                             char /* padCharacter */) {
-  // A text holds fewer occurrences than 0xFFFFFFFF, so this is every one.
-  return change(pInputChars, inputLen, pOutputChars, outputLen, 1, 0xFFFFFFFFu);
+  return change(pInputChars, inputLen, pOutputChars, outputLen, 1,
+                kEveryOccurrence);
 }
 
 // ===========================================================================
@@ -731,12 +751,11 @@ IString IString::word(unsigned wordNumber) const {
   WordSpan span;
   if (!wordsOf(_data, _length).find(wordNumber, span)) return IString();
   const unsigned length = static_cast<unsigned>(span.end - span.begin);
-  return IString(length, copyOf(span.begin, length));
+  return adopt(copied({span.begin, length}));
 }
 
 IString IString::words(unsigned firstNumber) const {
-  // No text has 0xFFFFFFFF words, so this runs through the last word.
-  return words(firstNumber, 0xFFFFFFFFu);
+  return words(firstNumber, kEveryWord);
 }
 
 IString IString::words(unsigned firstNumber, unsigned numWords) const {
@@ -748,7 +767,7 @@ IString IString::words(unsigned firstNumber, unsigned numWords) const {
   for (unsigned more = numWords - 1; more != 0 && walker.next(span); --more)
     end = span.end;
   const unsigned length = static_cast<unsigned>(end - begin);
-  return IString(length, copyOf(begin, length));
+  return adopt(copied({begin, length}));
 }
 
 unsigned IString::indexOfWord(unsigned wordNumber) const {
@@ -773,26 +792,66 @@ unsigned IString::numWords() const { return wordsOf(_data, _length).count(); }
 // the argument (a null buffer is the null string); each mutating form is
 // that result moved in, so the object changes only once the result is
 // complete and a failed allocation leaves the old value.
-#define MORVEK_RADIX_MEMBERS(name, from, to)                             \
-  IString IString::name(const IString& aString) {                        \
-    const OwnedText text =                                               \
-        convert(Radix::from, Radix::to, aString._data, aString._length); \
-    return IString(text.length, text.data);                              \
-  }                                                                      \
-  IString& IString::name() { return *this = name(*this); }
 
-MORVEK_RADIX_MEMBERS(b2c, kBinary, kBytes)
-MORVEK_RADIX_MEMBERS(b2d, kBinary, kDecimal)
-MORVEK_RADIX_MEMBERS(b2x, kBinary, kHex)
-MORVEK_RADIX_MEMBERS(c2b, kBytes, kBinary)
-MORVEK_RADIX_MEMBERS(c2d, kBytes, kDecimal)
-MORVEK_RADIX_MEMBERS(c2x, kBytes, kHex)
-MORVEK_RADIX_MEMBERS(d2b, kDecimal, kBinary)
-MORVEK_RADIX_MEMBERS(d2c, kDecimal, kBytes)
-MORVEK_RADIX_MEMBERS(d2x, kDecimal, kHex)
-MORVEK_RADIX_MEMBERS(x2b, kHex, kBinary)
-MORVEK_RADIX_MEMBERS(x2d, kHex, kDecimal)
-#undef MORVEK_RADIX_MEMBERS
+IString IString::b2c(const IString& aString) {
+  return adopt(
+      convert(Radix::kBinary, Radix::kBytes, aString._data, aString._length));
+}
+IString& IString::b2c() { return *this = b2c(*this); }
+
+IString IString::b2d(const IString& aString) {
+  return adopt(
+      convert(Radix::kBinary, Radix::kDecimal, aString._data, aString._length));
+}
+IString& IString::b2d() { return *this = b2d(*this); }
+
+IString IString::b2x(const IString& aString) {
+  return adopt(
+      convert(Radix::kBinary, Radix::kHex, aString._data, aString._length));
+}
+IString& IString::b2x() { return *this = b2x(*this); }
+
+IString IString::c2b(const IString& aString) {
+  return adopt(
+      convert(Radix::kBytes, Radix::kBinary, aString._data, aString._length));
+}
+IString& IString::c2b() { return *this = c2b(*this); }
+
+IString IString::c2d(const IString& aString) {
+  return adopt(
+      convert(Radix::kBytes, Radix::kDecimal, aString._data, aString._length));
+}
+IString& IString::c2d() { return *this = c2d(*this); }
+
+IString IString::c2x(const IString& aString) {
+  return adopt(
+      convert(Radix::kBytes, Radix::kHex, aString._data, aString._length));
+}
+IString& IString::c2x() { return *this = c2x(*this); }
+
+IString IString::d2b(const IString& aString) {
+  return adopt(
+      convert(Radix::kDecimal, Radix::kBinary, aString._data, aString._length));
+}
+IString& IString::d2b() { return *this = d2b(*this); }
+
+IString IString::d2c(const IString& aString) {
+  return adopt(
+      convert(Radix::kDecimal, Radix::kBytes, aString._data, aString._length));
+}
+IString& IString::d2c() { return *this = d2c(*this); }
+
+IString IString::d2x(const IString& aString) {
+  return adopt(
+      convert(Radix::kDecimal, Radix::kHex, aString._data, aString._length));
+}
+IString& IString::d2x() { return *this = d2x(*this); }
+
+IString IString::x2b(const IString& aString) {
+  return adopt(
+      convert(Radix::kHex, Radix::kBinary, aString._data, aString._length));
+}
+IString& IString::x2b() { return *this = x2b(*this); }
 
 // Length 0 keeps the argument as it is, null or empty; a character that is
 // not a hexadecimal digit gives the empty string.
@@ -800,10 +859,15 @@ IString IString::x2c(const IString& aString) {
   if (aString._length == 0) return aString;
   const OwnedText text =
       convert(Radix::kHex, Radix::kBytes, aString._data, aString._length);
-  return text.data != nullptr ? IString(text.length, text.data) : IString();
+  return text.data != nullptr ? adopt(text) : IString();
 }
-
 IString& IString::x2c() {
   if (_length != 0) *this = x2c(*this);
   return *this;
 }
+
+IString IString::x2d(const IString& aString) {
+  return adopt(
+      convert(Radix::kHex, Radix::kDecimal, aString._data, aString._length));
+}
+IString& IString::x2d() { return *this = x2d(*this); }

@@ -62,6 +62,14 @@ enum BooleanConstants { False = 0, True = 1 };
 
 class IString;
 
+/// @cond
+namespace morvek {
+namespace internal {
+struct OwnedText;
+}  // namespace internal
+}  // namespace morvek
+/// @endcond
+
 /// @name Relational operators
 /// @{
 
@@ -567,9 +575,12 @@ class IString {
   // Which ends the stripping workers strip.
   enum StripMode { Leading = 0, Trailing = 1, Both = 2 };
 
-  // Takes over a buffer made with new[] that holds length characters and a
-  // terminator.
+  // The adopting constructor: takes over a buffer made with new[] that holds
+  // length characters and a terminator. Called only by adopt(), which names
+  // the taking over where it happens.
   IString(unsigned length, char* data) : _data(data), _length(length) {}
+  // The string that takes over text's buffer (none: the null string).
+  static IString adopt(const morvek::internal::OwnedText& text);
 
   static void create_numeric_string(int x, unsigned& length, char*& buffer);
   static void create_numeric_string(unsigned x, unsigned& length,

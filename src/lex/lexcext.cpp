@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "casemap.hpp"
+#include "internal/casemap.hpp"
 
 namespace {
 

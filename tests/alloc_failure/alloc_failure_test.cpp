@@ -1,4 +1,4 @@
-// alloc_failure_test.cpp: driver programs (tests/model/driver.hpp) in
+// alloc_failure_test.cpp: driver programs (model/driver.hpp) in
 // allocation-failure mode. Each step runs with its k-th array allocation
 // failing, k = 1, 2, ... until it completes: after each failure every string
 // and argument holds its old value, operations that keep their buffer
@@ -48,8 +48,10 @@ void operator delete[](void* block, std::size_t) noexcept {
 
 namespace {
 
+using driver::Arg;
+using driver::Op;
 using driver::Program;
-using A = Program;
+using driver::Step;
 
 // Every operation in each of its variants, on slots holding the null
 // string, the empty string, text with a NUL byte and digits.
@@ -58,23 +60,29 @@ Program everyOperation() {
   for (int op = 0; op < driver::kOps; ++op)
     for (int v : {0x01, 0x0E, 0x24, 0x32, 0x41, 0x46, 0x8B, 0x9C, 0xC3, 0xE1})
       for (int form = 0; form < (op == driver::kRadix ? 24 : 14); ++form) {
-        prog.op(driver::kBytes, 0, 0, 0, 0, 0, 1, 0, A::none(), A::none(), 'a',
-                '.', std::string("a b\0c  ", 7))
-            .op(driver::kFromText, 1, 0, 0, 0, 0, 1, 0, A::none())
-            .op(driver::kNumber, 3, 0, 0, 0, 0, 1, 123456);
-        prog.op(op, v & 3, v >> 2 & 3, v >> 4 & 3, v >> 6, form, form % 5,
-                form % 3 ? 9 : ~0u, form % 2 ? A::slot(v & 3) : A::text("b "),
-                A::text(form % 2 ? "c" : " "), form % 4 ? 'b' : '\0', '.',
-                "line\nmore");
+        prog.then(
+                Step(driver::kBytes).count(0).bytes(std::string("a b\0c  ", 7)))
+            .then(Step(driver::kFromText).on(1).count(0))
+            .then(Step(driver::kNumber).on(3).count(123456));
+        prog.then(Step(Op(op))
+                      .on(v & 3, v >> 2 & 3, v >> 4 & 3)
+                      .variant(v >> 6)
+                      .form(form)
+                      .at(form % 5)
+                      .count(form % 3 ? 9 : ~0u)
+                      .input(form % 2 ? Arg::slot(v & 3) : Arg::of("b "))
+                      .output(Arg::of(form % 2 ? "c" : " "))
+                      .ch(form % 4 ? 'b' : '\0')
+                      .bytes("line\nmore"));
       }
   return prog;
 }
 
-// Every operation, then each program of the operations corpus.
+// Every operation, then each program of model/corpus.
 TEST(AllocationFailure, KeepsEveryValue) {
   std::vector<std::string> programs = {everyOperation().bytes};
   for (const auto& entry :
-       std::filesystem::directory_iterator(MORVEK_OPS_CORPUS)) {
+       std::filesystem::directory_iterator(MORVEK_PROGRAMS)) {
     std::ifstream in(entry.path(), std::ios::binary);
     programs.emplace_back(std::istreambuf_iterator<char>(in),
                           std::istreambuf_iterator<char>());

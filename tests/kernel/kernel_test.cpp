@@ -1,4 +1,5 @@
-// kernel_test.cpp: the replacement and search kernels with their probes on.
+// kernel_test.cpp: the replacement and search kernels, with their work
+// counted and their settings changed through the test hooks (testhooks.hpp).
 // Replacement does work linear in its text: the kernels count the bytes
 // examined for the text's end and the alignments the search passes; on dense
 // input (every byte or every other byte a hit) both stay within a constant
@@ -17,38 +18,40 @@
 
 #include "fastfind.hpp"
 #include "istring_model.hpp"
-#include "kernelprobe.hpp"
 #include "replace.hpp"
-
-namespace morvek::internal::probe {
-std::size_t end_bytes = 0, end_searches = 0, search_alignments = 0;
-std::size_t hand_overs = 0;
-std::size_t budget_base = ~std::size_t{0}, crowd_base = ~std::size_t{0};
-}  // namespace morvek::internal::probe
+#include "testhooks.hpp"
 
 namespace {
 
-namespace probe = morvek::internal::probe;
+using morvek::internal::ChangeRequest;
+using morvek::internal::ScopedSearchAllowancesForTesting;
+using morvek::internal::ScopedWorkCountForTesting;
+using morvek::internal::SubstringFinder;
 
 // Replaces in `text` as the model does, counting the work.
-void expectLinear(const std::string& text, const char* in, const char* out,
-                  unsigned start, unsigned limit) {
+// Returns the work counted.
+morvek::internal::WorkCounts expectLinear(const std::string& text,
+                                          const char* in, const char* out,
+                                          unsigned start, unsigned limit) {
   SCOPED_TRACE(std::string(in) + " -> " + out + " from " +
                std::to_string(start) + " limit " + std::to_string(limit));
-  probe::end_bytes = probe::end_searches = probe::search_alignments = 0;
-  const auto changed =
-      morvek::internal::changedText(text.c_str(), unsigned(text.size()),
-                                    {in, unsigned(std::strlen(in)), out,
-                                     unsigned(std::strlen(out)), start, limit});
+  const ScopedWorkCountForTesting work;
+  const auto changed = morvek::internal::changedText(
+      text.c_str(), unsigned(text.size()),
+      ChangeRequest({in, unsigned(std::strlen(in))},
+                    {out, unsigned(std::strlen(out))})
+          .from(start)
+          .atMost(limit));
   const std::unique_ptr<char[]> owner(changed.data);
   const std::string want = model::Str::of(text).change(in, out, start, limit).s;
   EXPECT_TRUE(changed.data
                   ? std::string(changed.data, changed.length + 1) == want + '\0'
                   : text == want);
-  EXPECT_EQ(probe::end_searches, 1u);  // the end is looked for once
-  EXPECT_LE(probe::end_bytes, text.size());
+  EXPECT_EQ(work.counts().end_searches, 1u);  // the end is looked for once
+  EXPECT_LE(work.counts().end_bytes, text.size());
   // Two passes, each block of the filter once, plus one block per batch.
-  EXPECT_LE(probe::search_alignments, 3 * text.size() + 1024);
+  EXPECT_LE(work.counts().search_alignments, 3 * text.size() + 1024);
+  return work.counts();
 }
 
 TEST(ReplaceWork, LinearInTheText) {
@@ -73,24 +76,23 @@ TEST(ReplaceWork, OnePassInOrdinaryText) {
   while (text.size() < 65536)
     text += text.size() % 300 < 34 ? "the brown fox jumps over the dig; "
                                    : "the brown fox jumps over the dog; ";
-  probe::hand_overs = 0;
   for (unsigned limit : {~0u, 200u, 1u}) {
-    expectLinear(text, "over the dig", "O", 1, limit);
-    EXPECT_LE(probe::search_alignments, text.size() + 64);
+    const auto work = expectLinear(text, "over the dig", "O", 1, limit);
+    EXPECT_LE(work.search_alignments, text.size() + 64);
+    EXPECT_EQ(work.hand_overs, 0u);
   }
-  const morvek::internal::SubstringFinder finder("brown fax", 9);
+  const ScopedWorkCountForTesting work;
+  const SubstringFinder finder("brown fax", 9);
   EXPECT_EQ(finder.find(text.data(), text.size()), nullptr);
   EXPECT_EQ(finder.findLast(text.data(), text.size()), nullptr);
-  expectLinear(text, "brown fax", "", 1, ~0u);
-  EXPECT_EQ(probe::hand_overs, 0u);
+  EXPECT_EQ(work.counts().hand_overs, 0u);
 }
 
 // A NUL byte ends the searched text: the end is found there, once.
 TEST(ReplaceWork, StopsAtTheFirstNul) {
   std::string text(65536, 'a');
   text[40000] = '\0';
-  expectLinear(text, "a", "b", 1, ~0u);
-  EXPECT_EQ(probe::end_bytes, 40001u);
+  EXPECT_EQ(expectLinear(text, "a", "b", 1, ~0u).end_bytes, 40001u);
 }
 
 // Every starting allowance from none up: the filter hands over to the
@@ -109,15 +111,13 @@ TEST(SearchHandOver, FindsTheSameWhereverItFalls) {
     if (round % 4 < 2)  // occurrences back to back at an end
       text = round % 4 ? needle + needle + text : text + needle + needle;
     const std::string_view t(text);
-    const morvek::internal::SubstringFinder finder(needle.data(),
-                                                   needle.size());
+    const SubstringFinder finder(needle.data(), needle.size());
     for (std::size_t crowd : {0, 600, 4096})
       for (std::size_t budget = 0; budget < 160; budget += 1 + budget / 16) {
         SCOPED_TRACE(needle + " in " + text + " budget " +
                      std::to_string(budget) + " crowd " +
                      std::to_string(crowd));
-        probe::budget_base = budget;
-        probe::crowd_base = crowd;
+        const ScopedSearchAllowancesForTesting allowances({budget, crowd});
         const char* first = finder.find(text.data(), text.size());
         const char* last = finder.findLast(text.data(), text.size());
         ASSERT_EQ(first ? first - text.data() : -1, long(t.find(needle)));
@@ -125,7 +125,6 @@ TEST(SearchHandOver, FindsTheSameWhereverItFalls) {
         expectLinear(text, needle.c_str(), "<>", 1 + budget % 3, ~0u);
       }
   }
-  probe::budget_base = probe::crowd_base = ~std::size_t{0};
 }
 
 }  // namespace

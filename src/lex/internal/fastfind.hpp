@@ -18,8 +18,8 @@
 // matching method of Crochemore and Perrin, which is linear whatever the
 // pattern, in constant space. Nothing is allocated.
 
-#ifndef MORVEK_FASTFIND_HPP_
-#define MORVEK_FASTFIND_HPP_
+#ifndef MORVEK_INTERNAL_FASTFIND_HPP_
+#define MORVEK_INTERNAL_FASTFIND_HPP_
 
 #include <cstddef>
 
@@ -62,4 +62,4 @@ class SubstringFinder {
 }  // namespace internal
 }  // namespace morvek
 
-#endif  // MORVEK_FASTFIND_HPP_
+#endif  // MORVEK_INTERNAL_FASTFIND_HPP_

@@ -1,5 +1,5 @@
-// radix.cpp: the radix conversions. Hexadecimal pairs go sixteen bytes at a
-// time with SSE2; binary digits go eight at a time through one
+// radix.cpp: the radix conversions. Hexadecimal pairs go a vector at a time
+// (vectorblocks.inc); binary digits go eight at a time through one
 // multiplication; everything else is a table lookup per byte.
 
 #include "radix.hpp"
@@ -9,12 +9,8 @@
 #include <cstring>
 
 #include "charclass.hpp"
-#include "simd.hpp"
 #include "textsize.hpp"
-
-#if MORVEK_SSE2
-#include <emmintrin.h>
-#endif
+#include "vectorkernels.hpp"
 
 namespace morvek {
 namespace internal {
@@ -139,71 +135,6 @@ OwnedText radixDigits(unsigned value, unsigned bits) {
   return text;
 }
 
-#if MORVEK_SSE2
-// The digit characters of the sixteen values 0 to 15 in `v`.
-inline __m128i digitsOf(__m128i v) {
-  const __m128i letter = _mm_cmpgt_epi8(v, _mm_set1_epi8(9));
-  return _mm_add_epi8(_mm_add_epi8(v, _mm_set1_epi8('0')),
-                      _mm_and_si128(letter, _mm_set1_epi8('A' - '0' - 10)));
-}
-#endif
-
-// The `count` bytes at p as 2 * `count` upper-case hexadecimal digits at
-// out, high four bits first.
-void writeHexPairs(const char* p, std::size_t count, char* out) {
-  std::size_t i = 0;
-#if MORVEK_SSE2
-  for (; count - i >= 16; i += 16) {
-    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
-    const __m128i high =
-        _mm_and_si128(_mm_srli_epi16(v, 4), _mm_set1_epi8(0x0F));
-    const __m128i low = _mm_and_si128(v, _mm_set1_epi8(0x0F));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 2 * i),
-                     digitsOf(_mm_unpacklo_epi8(high, low)));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 2 * i + 16),
-                     digitsOf(_mm_unpackhi_epi8(high, low)));
-  }
-#endif
-  for (; i < count; ++i)
-    std::memcpy(out + 2 * i, kTables.hex_pair[static_cast<unsigned char>(p[i])],
-                2);
-}
-
-#if MORVEK_SSE2
-// The eight bytes spelt by the sixteen digits of `v`, in the low half of the
-// result's 16-bit lanes (SSE2 lanes are little-endian on every target).
-inline __m128i pairValues(__m128i v) {
-  const __m128i low = _mm_and_si128(v, _mm_set1_epi8(0x0F));
-  const __m128i letter =
-      _mm_and_si128(_mm_srli_epi16(v, 6), _mm_set1_epi8(0x01));
-  // 9 * letter, as letter * 8 + letter, within each byte.
-  const __m128i nine = _mm_add_epi8(_mm_slli_epi16(letter, 3), letter);
-  const __m128i values = _mm_add_epi8(low, nine);
-  // In each 16-bit lane the first digit is the low byte: first << 4 | second.
-  const __m128i first = _mm_and_si128(values, _mm_set1_epi16(0x00FF));
-  const __m128i second = _mm_srli_epi16(values, 8);
-  return _mm_or_si128(_mm_slli_epi16(first, 4), second);
-}
-#endif
-
-// The `count` bytes spelt by the 2 * `count` hexadecimal digits at p, the
-// first of each pair giving the high four bits, written to out.
-void readHexPairs(const char* p, std::size_t count, char* out) {
-  std::size_t i = 0;
-#if MORVEK_SSE2
-  for (; count - i >= 16; i += 16) {
-    const __m128i a =
-        _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 2 * i));
-    const __m128i b =
-        _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 2 * i + 16));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i),
-                     _mm_packus_epi16(pairValues(a), pairValues(b)));
-  }
-#endif
-  for (; i < count; ++i)
-    out[i] = static_cast<char>(digitsValue<16>(p + 2 * i, 2));
-}
-
 template <typename T>
 OwnedText decimalOf(T value) {
   char digits[64];
@@ -241,7 +172,7 @@ OwnedText fromBytes(Radix to, const char* p, unsigned n) {
   const unsigned width = to == Radix::kBinary ? 8 : 2;
   const OwnedText text = newText(std::uint64_t{n} * width);
   if (to == Radix::kHex) {
-    writeHexPairs(p, n, text.data);
+    activeKernels().write_hex_pairs(p, n, text.data);
     return text;
   }
   for (unsigned i = 0; i < n; ++i)
@@ -275,7 +206,7 @@ OwnedText fromHex(Radix to, const char* p, unsigned n) {
     char* out = text.data;
     // An odd count is led by an implied '0'.
     if (n % 2 != 0) *out++ = static_cast<char>(digitsValue<16>(p++, 1));
-    readHexPairs(p, n / 2, out);
+    activeKernels().read_hex_pairs(p, n / 2, out);
     return text;
   }
   const OwnedText text = newText(std::uint64_t{n} * 4);
@@ -288,6 +219,17 @@ OwnedText fromHex(Radix to, const char* p, unsigned n) {
 }
 
 }  // namespace
+
+void writeHexPairsByByte(const char* p, std::size_t count, char* out) {
+  for (std::size_t i = 0; i < count; ++i)
+    std::memcpy(out + 2 * i, kTables.hex_pair[static_cast<unsigned char>(p[i])],
+                2);
+}
+
+void readHexPairsByByte(const char* p, std::size_t count, char* out) {
+  for (std::size_t i = 0; i < count; ++i)
+    out[i] = static_cast<char>(digitsValue<16>(p + 2 * i, 2));
+}
 
 OwnedText decimalText(int value) { return decimalOf(value); }
 OwnedText decimalText(unsigned value) { return decimalOf(value); }

@@ -1,9 +1,9 @@
 // driver.hpp: runs a program of IString operations on four string slots,
 // each step on IString and on the model of istring_model.hpp, and records the
 // first difference in a result, a thrown size failure, or a slot's null-ness,
-// length, bytes or terminator. The operations fuzzer, its corpus replay, the
-// property tests and the allocation-failure tests all run programs through
-// it; Program writes them.
+// length, bytes or terminator. The operations fuzzer, the corpus of programs
+// in model/corpus, the property tests and the allocation-failure tests all
+// run programs through it; Program and Step write them.
 //
 // Allocation-failure mode (Driver::failAllocations, for an executable that
 // routes operator new[] through allocationFails()): each step runs again and
@@ -11,8 +11,8 @@
 // completes; after each failure every slot and every argument must hold its
 // value from before the step.
 
-#ifndef MORVEK_TESTS_MODEL_DRIVER_HPP_
-#define MORVEK_TESTS_MODEL_DRIVER_HPP_
+#ifndef MORVEK_MODEL_DRIVER_HPP_
+#define MORVEK_MODEL_DRIVER_HPP_
 
 #include <cstdint>
 #include <cstdio>
@@ -227,7 +227,7 @@ class Driver {
   }
 
   void step(Reader& in) {
-    const int op = in.byte() % 28, v = in.byte(), form = in.byte();
+    const int op = in.byte() % kOps, v = in.byte(), form = in.byte();
     const int a = v & 3, b = (v >> 2) & 3, c = (v >> 4) & 3, kind = v >> 6;
     const char ch = char(in.byte()), pad = char(in.byte());
     const unsigned p = in.pos(ms[a].length()), n = in.pos(ms[a].length());
@@ -422,40 +422,69 @@ class Driver {
 };
 #undef SLOT_T
 
-// Writes driver programs: one call per step.
-struct Program {
-  std::string bytes;
-  struct Arg {  // a const char* argument
-    int code;
-    std::string text;
-  };
-  static Arg text(const std::string& t) { return {int(t.size()), t}; }
+// A const char* argument of a step: a text, or the buffer of a slot.
+struct Arg {
+  int code;
+  std::string text;
+  static Arg of(const std::string& t) { return {int(t.size()), t}; }
   static Arg slot(int i) { return {0xF0 | i, ""}; }
   static Arg none() { return {0xFF, ""}; }
+};
 
-  static std::string pos(unsigned v) {
+// One step of a program, its arguments named (see Driver::step for what
+// each operation does with them); those not set take the defaults below.
+struct Step {
+  explicit Step(Op op) : op_(op) {}
+  // The slots a step works on: the object, the argument, the result.
+  Step& on(int a, int b = 0, int c = 0) {
+    a_ = a, b_ = b, c_ = c;
+    return *this;
+  }
+  Step& variant(int kind) { return kind_ = kind, *this; }  // 0 to 3
+  Step& form(int form) { return form_ = form, *this; }
+  Step& at(unsigned position) { return p_ = position, *this; }
+  Step& count(unsigned n) { return n_ = n, *this; }
+  Step& input(const Arg& s) { return s_ = s, *this; }  // may be a slot
+  Step& output(const Arg& t) { return t_ = t, *this; }
+  Step& ch(char c) { return ch_ = c, *this; }
+  Step& pad(char c) { return pad_ = c, *this; }
+  Step& bytes(const std::string& b) { return bytes_ = b, *this; }
+
+  std::string encoded() const {
+    std::string r = {char(op_), char(a_ | b_ << 2 | c_ << 4 | kind_ << 6),
+                     char(form_), ch_, pad_};
+    r += position(p_) + position(n_);
+    for (const Arg* arg : {&s_, &t_}) r += char(arg->code) + arg->text;
+    if (op_ == kBytes || op_ == kLineFrom || op_ == kInterop)
+      r += char(bytes_.size()) + bytes_ +
+           std::string(op_ == kLineFrom ? 1 : 0, '\0');
+    return r;
+  }
+
+ private:
+  static std::string position(unsigned v) {
     if (v < 0xF8) return std::string(1, char(v));
     std::string r(1, '\xFF');
     for (int i = 3; i >= 0; --i) r += char(v >> (8 * i));
     return r;
   }
-  // Slots a, b, c, the variant `kind` (0 to 3) and `form` select what the
-  // operation does (see Driver::step); p and n are positions or counts.
-  Program& op(int code, int a, int b = 0, int c = 0, int kind = 0, int form = 0,
-              unsigned p = 1, unsigned n = 0xFFFFFFFFu, const Arg& s = none(),
-              const Arg& t = none(), char ch = 'a', char pad = '.',
-              const std::string& extra = "") {
-    bytes += {char(code), char(a | b << 2 | c << 4 | kind << 6), char(form), ch,
-              pad};
-    bytes += pos(p) + pos(n);
-    for (const Arg* arg : {&s, &t}) bytes += char(arg->code) + arg->text;
-    if (code == kBytes || code == kLineFrom || code == kInterop)
-      bytes += char(extra.size()) + extra +
-               std::string(code == kLineFrom ? 1 : 0, '\0');
+  Op op_;
+  int a_ = 0, b_ = 0, c_ = 0, kind_ = 0, form_ = 0;
+  unsigned p_ = 1, n_ = 0xFFFFFFFFu;
+  Arg s_ = Arg::none(), t_ = Arg::none();
+  char ch_ = 'a', pad_ = '.';
+  std::string bytes_;
+};
+
+// A program: steps one after another.
+struct Program {
+  std::string bytes;
+  Program& then(const Step& step) {
+    bytes += step.encoded();
     return *this;
   }
 };
 
 }  // namespace driver
 
-#endif  // MORVEK_TESTS_MODEL_DRIVER_HPP_
+#endif  // MORVEK_MODEL_DRIVER_HPP_

@@ -2,8 +2,8 @@
 // checked a run of bytes at a time, and white space (internal, not
 // installed).
 
-#ifndef MORVEK_CHARCLASS_HPP_
-#define MORVEK_CHARCLASS_HPP_
+#ifndef MORVEK_INTERNAL_CHARCLASS_HPP_
+#define MORVEK_INTERNAL_CHARCLASS_HPP_
 
 #include <cctype>
 #include <cstddef>
@@ -11,12 +11,24 @@
 namespace morvek {
 namespace internal {
 
+enum class DigitClass { kBinary, kDecimal, kHex };
+
 // True when each of the `length` bytes at `p` is '0' or '1' / '0' to '9' /
 // '0' to '9', 'A' to 'F' or 'a' to 'f'; true for length 0. Each stops within
-// sixteen bytes of the first byte outside its class.
-bool allBinaryDigits(const char* p, std::size_t length);
-bool allDecimalDigits(const char* p, std::size_t length);
-bool allHexDigits(const char* p, std::size_t length);
+// a vector of the first byte outside its class.
+bool allDigitsOf(DigitClass digits, const char* p, std::size_t length);
+inline bool allBinaryDigits(const char* p, std::size_t length) {
+  return allDigitsOf(DigitClass::kBinary, p, length);
+}
+inline bool allDecimalDigits(const char* p, std::size_t length) {
+  return allDigitsOf(DigitClass::kDecimal, p, length);
+}
+inline bool allHexDigits(const char* p, std::size_t length) {
+  return allDigitsOf(DigitClass::kHex, p, length);
+}
+
+// The same a byte at a time.
+bool allDigitsOfByByte(DigitClass digits, const char* p, std::size_t length);
 
 // The isspace class of the current locale (never NUL). With glibc the
 // locale's class table is read directly, as the C macro does, without a
@@ -32,4 +44,4 @@ inline bool isWhiteSpace(char c) {
 }  // namespace internal
 }  // namespace morvek
 
-#endif  // MORVEK_CHARCLASS_HPP_
+#endif  // MORVEK_INTERNAL_CHARCLASS_HPP_

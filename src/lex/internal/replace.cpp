@@ -9,7 +9,7 @@
 #include <cstring>
 
 #include "fastfind.hpp"
-#include "kernelprobe.hpp"
+#include "testhooks.hpp"
 #include "textsize.hpp"
 
 namespace morvek {
@@ -47,8 +47,8 @@ class HitSource {
   HitSource(const SubstringFinder& finder, const ChangeRequest& request,
             const char* begin, const char* end)
       : finder_(finder),
-        input_(request.input),
-        input_length_(request.input_length),
+        input_(request.input.data),
+        input_length_(request.input.length),
         begin_(begin),
         end_(end),
         limit_(request.max_changes) {}
@@ -152,9 +152,9 @@ class Builder {
   Builder(char* dest, const char* source, const ChangeRequest& request)
       : dest_(dest),
         source_(source),
-        output_(request.output),
-        output_length_(request.output_length),
-        input_length_(request.input_length) {}
+        output_(request.output.data),
+        output_length_(request.output.length),
+        input_length_(request.input.length) {}
 
   void operator()(const char* const* hits, std::size_t count) {
     switch (output_length_) {
@@ -213,31 +213,32 @@ class Builder {
 // searched text ends. Looked for once per call.
 const char* searchedEnd(const char* text, std::size_t length) {
   const std::size_t end = textEnd(text, length);
-  MORVEK_PROBE_ADD(end_searches, 1);
-  MORVEK_PROBE_ADD(end_bytes, end < length ? end + 1 : length);
+  countWork(&WorkCounts::end_searches, 1);
+  countWork(&WorkCounts::end_bytes, end < length ? end + 1 : length);
   return text + end;
 }
 
 }  // namespace
 
-ChangedText changedText(const char* data, unsigned length,
-                        const ChangeRequest& request) {
+OwnedText changedText(const char* data, unsigned length,
+                      const ChangeRequest& request) {
+  const TextSpan input = request.input;
   const unsigned start_pos = request.start_pos == 0 ? 1 : request.start_pos;
-  if (length == 0 || request.input_length == 0 || start_pos > length ||
+  if (length == 0 || input.length == 0 || start_pos > length ||
       request.max_changes == 0 ||
-      std::memchr(request.input, '\0', request.input_length) != nullptr)
-    return ChangedText{nullptr, 0};
+      std::memchr(input.data, '\0', input.length) != nullptr)
+    return OwnedText{nullptr, 0};
   const char* const start = data + (start_pos - 1);
-  const SubstringFinder finder(request.input, request.input_length);
+  const SubstringFinder finder(input.data, input.length);
   HitSource hits(finder, request, start,
                  searchedEnd(start, length - (start_pos - 1)));
   const std::uint64_t count = hits.count();
-  if (count == 0) return ChangedText{nullptr, 0};
+  if (count == 0) return OwnedText{nullptr, 0};
 
-  // Occurrences never overlap, so count * input_length <= length.
+  // Occurrences never overlap, so count * input.length <= length.
   const unsigned new_length =
-      checkedLength(std::uint64_t{length} - count * request.input_length +
-                    count * request.output_length);
+      checkedLength(std::uint64_t{length} - count * input.length +
+                    count * request.output.length);
   char* const text = newBuffer(new_length);
   const std::size_t before = start_pos - 1;
   std::memcpy(text, data, before);
@@ -246,7 +247,7 @@ ChangedText changedText(const char* data, unsigned length,
   Builder builder(text + before, start, request);
   hits.forEach(builder);
   builder.finish(data + length + 1);  // with the terminator
-  return ChangedText{text, new_length};
+  return OwnedText{text, new_length};
 }
 
 }  // namespace internal

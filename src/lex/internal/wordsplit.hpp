@@ -6,8 +6,8 @@
 // keeps its position in itself: walkers may run on any number of threads at
 // once, and a caller's strtok sequence is never disturbed.
 
-#ifndef MORVEK_WORDSPLIT_HPP_
-#define MORVEK_WORDSPLIT_HPP_
+#ifndef MORVEK_INTERNAL_WORDSPLIT_HPP_
+#define MORVEK_INTERNAL_WORDSPLIT_HPP_
 
 #include <cstddef>
 
@@ -101,4 +101,4 @@ class WordWalker {
 }  // namespace internal
 }  // namespace morvek
 
-#endif  // MORVEK_WORDSPLIT_HPP_
+#endif  // MORVEK_INTERNAL_WORDSPLIT_HPP_

@@ -6,18 +6,15 @@
 // terminator, which the caller takes over. Every result is the same whatever
 // the byte order and whatever the signedness of char.
 
-#ifndef MORVEK_RADIX_HPP_
-#define MORVEK_RADIX_HPP_
+#ifndef MORVEK_INTERNAL_RADIX_HPP_
+#define MORVEK_INTERNAL_RADIX_HPP_
+
+#include <cstddef>
+
+#include "textsize.hpp"
 
 namespace morvek {
 namespace internal {
-
-// A buffer made with new[] holding `length` characters and a terminator, or
-// the null text (nullptr, 0).
-struct OwnedText {
-  char* data;
-  unsigned length;
-};
 
 // The decimal text of a number: "-12", "4294967295", "0.5".
 OwnedText decimalText(int value);
@@ -46,7 +43,13 @@ enum class Radix { kBinary, kBytes, kDecimal, kHex };
 // hexadecimal digits for decimal give the null text.
 OwnedText convert(Radix from, Radix to, const char* p, unsigned n);
 
+// The `count` bytes at `p` as 2 * `count` upper-case hexadecimal digits at
+// `out`, and back: the hexadecimal pairs a byte at a time, under the
+// narrowest vector width (vectorblocks.inc).
+void writeHexPairsByByte(const char* p, std::size_t count, char* out);
+void readHexPairsByByte(const char* p, std::size_t count, char* out);
+
 }  // namespace internal
 }  // namespace morvek
 
-#endif  // MORVEK_RADIX_HPP_
+#endif  // MORVEK_INTERNAL_RADIX_HPP_

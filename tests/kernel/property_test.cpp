@@ -1,8 +1,9 @@
-// property_test.cpp: driver programs (driver.hpp) aimed at the edges of the
-// vector and table-driven paths: texts around the 16-, 32- and 64-byte
-// blocks and their multiples, NUL bytes at block edges, candidates that fail
-// in the middle, periodic patterns, more hits than one batch holds; and every
-// byte value through the conversions that read bytes.
+// property_test.cpp: driver programs (model/driver.hpp) aimed at the edges
+// of the vector and table-driven paths, run once at each vector width the
+// processor has: texts around the 8-, 16-, 32- and 64-byte blocks and their
+// multiples, NUL bytes at block edges, candidates that fail in the middle,
+// periodic patterns, more hits than one batch holds; and every byte value
+// through the conversions that read bytes.
 
 #include <gtest/gtest.h>
 #include <lexcext.h>
@@ -12,12 +13,31 @@
 #include <vector>
 
 #include "driver.hpp"
+#include "testhooks.hpp"
+#include "vectorkernels.hpp"
+
+namespace morvek::internal {
+void PrintTo(VectorWidth width, std::ostream* out) { *out << nameOf(width); }
+}  // namespace morvek::internal
 
 namespace {
 
+using driver::Arg;
 using driver::Program;
+using driver::Step;
 using model::Str;
-using A = Program;
+using morvek::internal::VectorWidth;
+
+// Each test runs once per width, its name ending in the width's.
+class Property : public testing::TestWithParam<VectorWidth> {
+  const morvek::internal::ScopedVectorWidthForTesting width_{GetParam()};
+};
+INSTANTIATE_TEST_SUITE_P(Width, Property,
+                         testing::ValuesIn(morvek::internal::availableWidths()),
+                         [](const testing::TestParamInfo<VectorWidth>& info) {
+                           return std::string(
+                               morvek::internal::nameOf(info.param));
+                         });
 
 std::vector<unsigned> edgeLengths() {
   std::vector<unsigned> r = {1, 2, 3, 7, 8, 9, 200, 300};
@@ -36,6 +56,15 @@ std::string textOf(std::mt19937& rng, unsigned length,
   return t;
 }
 
+// Every search of slot 0 for the text of slot `needle`, from and up to `p`.
+Step searchFor(int needle, unsigned p) {
+  return Step(driver::kSearch)
+      .variant(1)
+      .at(p)
+      .count(0)
+      .input(Arg::slot(needle));
+}
+
 // Runs `program` with slots 0, 1, ... holding `texts`.
 void expectAgree(const std::vector<std::string>& texts,
                  const Program& program) {
@@ -46,7 +75,7 @@ void expectAgree(const std::vector<std::string>& texts,
       << "\ntext: " << testing::PrintToString(texts[0]).substr(0, 300);
 }
 
-TEST(Property, SearchAgreesWithTheModel) {
+TEST_P(Property, SearchAgreesWithTheModel) {
   std::mt19937 rng(1);
   const char* needles[] = {"a",      "b",    "ab",  "ba",  "aa",
                            "aab",    "aba",  "abb", "bab", "aaaaaaab",
@@ -61,14 +90,17 @@ TEST(Property, SearchAgreesWithTheModel) {
       for (unsigned p :
            {0u, 1u, 2u, 15u, 16u, 17u, 33u, 64u, n / 2, n - 1, n, n + 1, ~0u})
         for (const char* needle : needles)
-          prog.op(driver::kSearch, 0, 0, 0, 0, 0, p, 0, A::none(),
-                  A::text(needle), needle[0] ? needle[0] : 'a');
+          prog.then(Step(driver::kSearch)
+                        .at(p)
+                        .count(0)
+                        .output(Arg::of(needle))
+                        .ch(needle[0] ? needle[0] : 'a'));
       expectAgree({text}, prog);
       // Periodic needles a..ab..a, 32 to 300 bytes, reach the two-way matcher.
       for (unsigned k : {15u, 16u, 31u, 32u, 63u, 64u, 100u, 149u}) {
         Program periodic;
         for (unsigned p : {0u, 1u, 2u, n - 2 * k - 1, n - 2 * k, n - 1, ~0u})
-          periodic.op(driver::kSearch, 0, 0, 0, 1, 0, p, 0, A::slot(1));
+          periodic.then(searchFor(1, p));
         expectAgree({text, std::string(k, 'a') + "b" + std::string(k, 'a')},
                     periodic);
       }
@@ -80,8 +112,8 @@ TEST(Property, SearchAgreesWithTheModel) {
 Program searchesAround(unsigned at, unsigned m, unsigned n) {
   Program prog;
   for (unsigned p : {1u, at + 1, at + 2, at + m - 1, at + m, n + 1, ~0u})
-    prog.op(driver::kSearch, 0, 0, 0, 1, 0, p, 0, A::slot(1));
-  return prog.op(driver::kChange, 0, 1, 3, 0, 0, at % 2 ? 1 : at + 1, ~0u);
+    prog.then(searchFor(1, p));
+  return prog.then(Step(driver::kChange).on(0, 1, 3).at(at % 2 ? 1 : at + 1));
 }
 
 // Needles of every kind the finder treats differently (a rare first byte,
@@ -89,7 +121,7 @@ Program searchesAround(unsigned at, unsigned m, unsigned n) {
 // phrases, punctuation at the end, bytes from 0x80 on, periodic patterns),
 // at every offset of texts made of their own bytes, with a NUL byte before,
 // inside and after the match.
-TEST(Property, NeedlesAtEveryOffset) {
+TEST_P(Property, NeedlesAtEveryOffset) {
   std::mt19937 rng(12);
   // clang-format off
   const std::string needles[] = {
@@ -123,15 +155,14 @@ TEST(Property, NeedlesAtEveryOffset) {
 // The first NUL byte ends what indexOf searches: in a run of blocks
 // without a candidate, and in a block crowded with the needle's rarest byte,
 // where the single-byte scan would hand over to the pair of bytes.
-TEST(Property, SearchStopsAtTheFirstNul) {
+TEST_P(Property, SearchStopsAtTheFirstNul) {
   std::string quiet;
   while (quiet.size() < 2000) quiet += "the brown fox jumps over the dog. ";
   for (const std::string needle : {"Xylophone", "qu", "#include", "zz"}) {
     std::string crowded;
     while (crowded.size() < 200) crowded += needle.substr(0, 1) + "a" + needle;
     crowded = crowded + quiet.substr(0, 500) + crowded + quiet.substr(0, 500);
-    const Program prog =
-        Program().op(driver::kSearch, 0, 0, 0, 1, 0, 1, 0, A::slot(1));
+    const Program prog = Program().then(searchFor(1, 1));
     for (unsigned nul = 0; nul < 2000; nul += 37) {
       std::string text = quiet + needle;
       text[nul] = '\0';
@@ -148,7 +179,7 @@ TEST(Property, SearchStopsAtTheFirstNul) {
 // Texts pieced from a needle's own fragments: long partial matches, enough
 // of them for the comparison budget to hand over to the two-way matcher,
 // whose factorisation of the needle then decides what is found.
-TEST(Property, SearchAmongPartialMatches) {
+TEST_P(Property, SearchAmongPartialMatches) {
   std::mt19937 rng(2);
   for (int round = 0; round < 160; ++round) {
     const unsigned m = round % 2 ? 30 + rng() % 31 : 8 + rng() % 60;
@@ -165,8 +196,11 @@ TEST(Property, SearchAmongPartialMatches) {
     if (round % 4 == 0) text[rng() % text.size()] = '\0';
     Program prog;
     for (unsigned p : {0u, 1u, unsigned(rng() % 1500), ~0u})
-      prog.op(driver::kSearch, 0, 0, 0, 1, 0, p, 0, A::slot(1))
-          .op(driver::kChange, 0, 1, 2, 0, 0, p, rng() % 4 ? ~0u : rng() % 30);
+      prog.then(searchFor(1, p))
+          .then(Step(driver::kChange)
+                    .on(0, 1, 2)
+                    .at(p)
+                    .count(rng() % 4 ? ~0u : rng() % 30));
     expectAgree({text, needle, "X"}, prog);
   }
 }
@@ -174,7 +208,7 @@ TEST(Property, SearchAmongPartialMatches) {
 // Replacement fetches its occurrences in batches: limits around the batch
 // sizes, starts in the middle, texts where almost every byte is a hit and
 // one with sparse hits, NUL bytes at block edges and in the input string.
-TEST(Property, ChangeAroundBatches) {
+TEST_P(Property, ChangeAroundBatches) {
   std::mt19937 rng(3);
   const unsigned limits[] = {0,   1,   2,   127, 128, 129, 255,  256,  257, 511,
                              512, 513, 600, 640, 767, 769, 1000, 1500, ~0u};
@@ -195,26 +229,37 @@ TEST(Property, ChangeAroundBatches) {
     for (const char* in : {"a", "aa", "ab", "ba", " ", "q"}) {
       for (unsigned limit : limits)
         for (unsigned start : {0u, 2u, 17u, 1001u, unsigned(text.size())})
-          prog.op(driver::kCopy, 1, 0)
-              .op(driver::kChange, 1, 0, 0, 0, 3, start, limit, A::text(in),
-                  A::text(limit % 2   ? ""
-                          : limit % 3 ? "b"
-                                      : "bc"));
-      prog.op(driver::kCopy, 1, 0)
-          .op(driver::kChange, 1, 0, 0, 0, 8, 1, 0, A::text(in),
-              A::text("xyz"));
+          prog.then(Step(driver::kCopy).on(1, 0))
+              .then(Step(driver::kChange)
+                        .on(1)
+                        .form(3)
+                        .at(start)
+                        .count(limit)
+                        .input(Arg::of(in))
+                        .output(Arg::of(limit % 2   ? ""
+                                        : limit % 3 ? "b"
+                                                    : "bc")));
+      prog.then(Step(driver::kCopy).on(1, 0))
+          .then(Step(driver::kChange)
+                    .on(1)
+                    .form(8)
+                    .count(0)
+                    .input(Arg::of(in))
+                    .output(Arg::of("xyz")));
     }
     // The object itself or its own buffer as the input or output string.
-    prog.op(driver::kCopy, 1, 0)
-        .op(driver::kChange, 1, 1, 0, 0, 0, 1, ~0u)
-        .op(driver::kCopy, 1, 0)
-        .op(driver::kChange, 1, 0, 1, 0, 2, 2, ~0u, A::slot(1))
-        .op(driver::kCopy, 1, 0)
-        .op(driver::kChange, 1, 0, 0, 0, 7, 1, 0, A::text("a"), A::none())
-        .op(driver::kChange, 1, 1, 1, 0, 5, 1, 0);
+    const Step copy = Step(driver::kCopy).on(1, 0);
+    prog.then(copy)
+        .then(Step(driver::kChange).on(1, 1))
+        .then(copy)
+        .then(
+            Step(driver::kChange).on(1, 0, 1).form(2).at(2).input(Arg::slot(1)))
+        .then(copy)
+        .then(Step(driver::kChange).on(1).form(7).count(0).input(Arg::of("a")))
+        .then(Step(driver::kChange).on(1, 1, 1).form(5).count(0));
     // An input string with a NUL byte (slots 2 and 3) matches nothing.
-    prog.op(driver::kChange, 0, 2, 3, 0, 0, 1, ~0u)
-        .op(driver::kChange, 0, 3, 2, 0, 0, 1, ~0u);
+    prog.then(Step(driver::kChange).on(0, 2, 3))
+        .then(Step(driver::kChange).on(0, 3, 2));
     expectAgree({text, "", std::string("a\0a", 3), std::string("aa\0", 3)},
                 prog);
   }
@@ -223,11 +268,12 @@ TEST(Property, ChangeAroundBatches) {
 // == and != with both lengths known decide by one comparison of the bytes
 // when they agree; after a difference a NUL byte before it can still make
 // the texts equal.
-TEST(Property, EqualityAroundNulBytes) {
+TEST_P(Property, EqualityAroundNulBytes) {
   const std::string base = "abcdefghijklmnopqrstuvwxyz0123456789ABCDEFGHIJK";
   for (unsigned len1 = 0; len1 <= base.size(); len1 += 3) {
-    const Program prog =
-        Program().op(driver::kCompare, 0, 1).op(driver::kCompare, 1, 0);
+    const Program prog = Program()
+                             .then(Step(driver::kCompare).on(0, 1))
+                             .then(Step(driver::kCompare).on(1, 0));
     for (unsigned len2 : {len1, len1 + 1, len1 + 7, len1 / 2})
       for (unsigned diff = 0; diff <= len1 && len2 <= base.size(); diff += 2)
         for (unsigned nul : {0u, diff / 2, diff, diff + 1, 1000u}) {
@@ -243,7 +289,7 @@ TEST(Property, EqualityAroundNulBytes) {
 // Stripping, case, positions, words and radix conversions on texts of every
 // edge length: blanks around a mixed middle (long runs of white space for
 // the vector paths) and texts of digits, with and without NUL bytes.
-TEST(Property, OtherFamiliesAgreeWithTheModel) {
+TEST_P(Property, OtherFamiliesAgreeWithTheModel) {
   std::mt19937 rng(4);
   std::string all;
   for (int i = 0; i < 256; ++i) all += char(i);
@@ -264,21 +310,32 @@ TEST(Property, OtherFamiliesAgreeWithTheModel) {
         Program prog;
         for (int form = 0; form < (digits ? 24 : 14); ++form)
           for (int v = 0; v < (digits ? 1 : 3); ++v)
-            prog.op(driver::kCopy, 1, 0)
-                .op(digits ? driver::kRadix : driver::kStrip, 1, 2, 0, 0, form,
-                    1, 1, A::none(),
-                    A::text(v ? v > 1 ? " a" : "\xE9z \t" : ""), "\0 a"[v]);
+            prog.then(Step(driver::kCopy).on(1, 0))
+                .then(Step(digits ? driver::kRadix : driver::kStrip)
+                          .on(1, 2)
+                          .form(form)
+                          .count(1)
+                          .output(Arg::of(v ? v > 1 ? " a" : "\xE9z \t" : ""))
+                          .ch("\0 a"[v]));
         const unsigned words = Str::of(text).numWords();
         for (unsigned w : {0u, 1u, 2u, words / 2, words, words + 1, ~0u})
-          prog.op(driver::kWords, 0, 0, 0, 0, 0, w, w % 3 ? 1 : ~0u);
+          prog.then(Step(driver::kWords).at(w).count(w % 3 ? 1 : ~0u));
         for (unsigned p : {0u, 1u, 16u, n - 1, n, n + 1}) {
           for (int kind = 0; kind < 4; ++kind)
-            prog.op(driver::kCopy, 1, 0)
-                .op(driver::kSubString, 1, 2, 0, kind, 0, p, 17)
-                .op(driver::kJustify, 1, 0, 3, kind, 0, p + 3, 0);
-          prog.op(driver::kConstIndex, 0, 0, 0, 0, 0, p)
-              .op(driver::kDigits, 0)
-              .op(driver::kIndex, 1, 0, 0, 1, 0, p + 2, 0);
+            prog.then(Step(driver::kCopy).on(1, 0))
+                .then(Step(driver::kSubString)
+                          .on(1, 2)
+                          .variant(kind)
+                          .at(p)
+                          .count(17))
+                .then(Step(driver::kJustify)
+                          .on(1, 0, 3)
+                          .variant(kind)
+                          .at(p + 3)
+                          .count(0));
+          prog.then(Step(driver::kConstIndex).at(p))
+              .then(Step(driver::kDigits))
+              .then(Step(driver::kIndex).on(1).variant(1).at(p + 2).count(0));
         }
         expectAgree({text}, prog);
       }
@@ -287,7 +344,7 @@ TEST(Property, OtherFamiliesAgreeWithTheModel) {
 // Every byte value through the conversions that read bytes and through case
 // folding: a path that depended on byte order or on the signedness of char
 // gives other answers for the bytes above 0x7F.
-TEST(AllBytes, RadixAndCaseAgreeWithTheModel) {
+TEST_P(Property, AllBytesThroughRadixAndCase) {
   std::string all;
   for (int i = 1; i < 256; ++i) all += char(i);
   for (unsigned b = 0; b <= 256; ++b) {  // each byte, then all at once
@@ -296,16 +353,18 @@ TEST(AllBytes, RadixAndCaseAgreeWithTheModel) {
     Program prog;  // slot 2 takes each input in turn
     for (int form = 0; form < 24; ++form)
       for (int input : {0, 1, 3})
-        prog.op(driver::kCopy, 2, input).op(driver::kRadix, 2, 2, 0, 0, form);
+        prog.then(Step(driver::kCopy).on(2, input))
+            .then(Step(driver::kRadix).on(2, 2).form(form));
     for (int form = 10; form < 14; ++form)
-      prog.op(driver::kCopy, 2, 0).op(driver::kStrip, 2, 2, 0, 0, form);
+      prog.then(Step(driver::kCopy).on(2, 0))
+          .then(Step(driver::kStrip).on(2, 2).form(form));
     expectAgree({one + "\x01\x80" + one, std::to_string(b * 16843009u), "",
                  hex + "7f" + hex},
                 prog);
   }
 }
 
-TEST(AllBytes, CFunctionsAgreeWithTheModel) {
+TEST_P(Property, AllBytesThroughTheCFunctions) {
   for (int a = 1; a < 256; ++a) {
     const std::string one(1, char(a));
     std::string upper = one, lower = one;

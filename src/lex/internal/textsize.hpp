@@ -7,8 +7,8 @@
 // helpers in 64-bit arithmetic; one that does not fit throws
 // std::bad_array_new_length before the operation changes anything.
 
-#ifndef MORVEK_TEXTSIZE_HPP_
-#define MORVEK_TEXTSIZE_HPP_
+#ifndef MORVEK_INTERNAL_TEXTSIZE_HPP_
+#define MORVEK_INTERNAL_TEXTSIZE_HPP_
 
 #include <cstddef>
 #include <cstdint>
@@ -17,6 +17,19 @@
 
 namespace morvek {
 namespace internal {
+
+// A buffer made with new[] holding `length` characters and a terminator,
+// which the receiver takes over; or no text at all (nullptr, 0).
+struct OwnedText {
+  char* data;
+  unsigned length;
+};
+
+// `length` characters at `data`, owned elsewhere.
+struct TextSpan {
+  const char* data;
+  unsigned length;
+};
 
 // The longest length an IString may have.
 constexpr std::uint64_t kMaxLength = 0xFFFFFFFEu;
@@ -63,4 +76,4 @@ inline std::size_t textEnd(const char* text, std::size_t length) {
 }  // namespace internal
 }  // namespace morvek
 
-#endif  // MORVEK_TEXTSIZE_HPP_
+#endif  // MORVEK_INTERNAL_TEXTSIZE_HPP_

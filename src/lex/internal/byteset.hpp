@@ -1,8 +1,8 @@
 // byteset.hpp: a set of byte values with constant-time membership
 // (internal, not installed).
 
-#ifndef MORVEK_BYTESET_HPP_
-#define MORVEK_BYTESET_HPP_
+#ifndef MORVEK_INTERNAL_BYTESET_HPP_
+#define MORVEK_INTERNAL_BYTESET_HPP_
 
 #include <cstring>
 
@@ -29,4 +29,4 @@ class ByteSet {
 }  // namespace internal
 }  // namespace morvek
 
-#endif  // MORVEK_BYTESET_HPP_
+#endif  // MORVEK_INTERNAL_BYTESET_HPP_

@@ -1,0 +1,189 @@
+// searchparts.hpp: what the substring search's generic part (fastfind.cpp)
+// and its vector scans (vectorsearch.inc) share: the pattern with the
+// filter's choice of bytes, the window of alignments still to examine, the
+// allowances, what is done with a hit, and the alignment-by-alignment scan
+// under the narrowest vector (internal, not installed).
+
+#ifndef MORVEK_INTERNAL_SEARCHPARTS_HPP_
+#define MORVEK_INTERNAL_SEARCHPARTS_HPP_
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+#include "testhooks.hpp"
+
+namespace morvek {
+namespace internal {
+
+using Mask = std::uint64_t;
+
+// The pattern and the filter's choice of bytes: the rarest byte, a second
+// at another offset and a third; by default the first, the last and the
+// middle byte.
+struct Pattern {
+  Pattern(const char* pattern, std::size_t pattern_length)
+      : bytes(pattern),
+        length(pattern_length),
+        other_at(pattern_length - 1),
+        third_at(pattern_length / 2) {}
+
+  // Whether the pattern occurs at `at`. Short patterns are compared in
+  // line: a call to memcmp would cost more.
+  bool matches(const char* at) const {
+    if (length <= 16) {
+      for (std::size_t k = 0; k < length; ++k)
+        if (at[k] != bytes[k]) return false;
+      return true;
+    }
+    return std::memcmp(at, bytes, length) == 0;
+  }
+
+  const char* bytes;
+  std::size_t length;
+  std::size_t rare_at = 0;
+  std::size_t other_at;
+  std::size_t third_at;
+  bool single = false;      // the rarest byte is scanned for alone first
+  bool triple = false;      // the pair of bytes is joined by the third
+  bool before_nul = false;  // only occurrences that start before a NUL byte
+};
+
+// Alignments still to examine: [lo, hi).
+struct Window {
+  std::size_t lo;
+  std::size_t hi;
+};
+
+enum class Outcome { kDone, kCrowded, kOverBudget };
+
+// Bytes compared in full may reach this many times the alignments passed
+// (plus the starting allowance) before the search hands over to the two-way
+// matcher; the rarest byte alone is scanned for while its candidates come
+// no more often than one per kCrowdCost alignments (after the starting
+// allowance).
+constexpr std::size_t kBudgetFactor = 4;
+constexpr std::size_t kCrowdCost = 512;
+
+struct Budget {
+  std::size_t compare =
+      hooks::compare_allowance.load(std::memory_order_relaxed);
+  std::size_t crowd = hooks::crowd_allowance.load(std::memory_order_relaxed);
+  std::size_t passed = 0;  // alignments examined
+
+  void earn(std::size_t alignments) {
+    passed += alignments;
+    compare += alignments * kBudgetFactor;
+    crowd += alignments;
+  }
+  // A failed comparison of `length` bytes; false when over budget.
+  bool spend(std::size_t length) {
+    if (compare < length) return false;
+    compare -= length;
+    return true;
+  }
+  // A single-byte candidate; false when they come too often. A pattern of
+  // one byte has no second byte to pair with.
+  bool admit(std::size_t length) {
+    if (length == 1) return true;
+    if (crowd < kCrowdCost) return false;
+    crowd -= kCrowdCost;
+    return true;
+  }
+};
+
+inline unsigned lowestBit(Mask mask) {
+  return static_cast<unsigned>(__builtin_ctzll(mask));
+}
+inline unsigned highestBit(Mask mask) {
+  return 63u - static_cast<unsigned>(__builtin_clzll(mask));
+}
+// The `n` lowest bits, 0 <= n <= 64.
+inline Mask lowBits(std::size_t n) {
+  return n >= 64 ? ~Mask{0} : (Mask{1} << n) - 1;
+}
+
+// What a search does with each occurrence it confirms: on_hit(at) returns
+// the window's new edge, its low end going forward (at + 1 or more to go
+// on, kStop to stop) and its high end going backward (0 to stop).
+constexpr std::size_t kStop = ~std::size_t{0};
+
+// A search's `clean` (the text's first bytes known to hold no NUL byte)
+// when that is the whole text.
+constexpr std::size_t kAllClean = ~std::size_t{0};
+
+template <bool kBackward>
+struct FirstHit {
+  std::size_t at = kStop;  // none yet
+  std::size_t operator()(std::size_t hit) {
+    at = hit;
+    return kBackward ? 0 : kStop;
+  }
+};
+
+// Forward, without overlaps, up to `max_hits`.
+struct AllHits {
+  AllHits(const char* text_begin, std::size_t pattern_length,
+          const char** hits_out, std::size_t hits_wanted)
+      : text(text_begin),
+        length(pattern_length),
+        hits(hits_out),
+        max_hits(hits_wanted) {}
+  std::size_t operator()(std::size_t hit) {
+    hits[found++] = text + hit;
+    return found == max_hits ? kStop : hit + length;
+  }
+
+  const char* text;
+  std::size_t length;
+  const char** hits;
+  std::size_t max_hits;
+  std::size_t found = 0;
+};
+
+// Windows with fewer alignments than the narrowest vector: each alignment
+// in turn (at most seven, so at most seven comparisons of the pattern).
+template <bool kBackward, typename OnHit>
+void eachAlignment(const Pattern& p, const char* text, Window& w,
+                   OnHit& on_hit) {
+  const char rare = p.bytes[p.rare_at];
+  while (w.lo < w.hi) {
+    const std::size_t at = kBackward ? w.hi - 1 : w.lo;
+    if (text[at + p.rare_at] == rare && p.matches(text + at)) {
+      (kBackward ? w.hi : w.lo) = on_hit(at);
+    } else if (kBackward) {
+      --w.hi;
+    } else {
+      ++w.lo;
+    }
+  }
+}
+
+// Cuts the window `w` of a pattern of `length` bytes to the alignments that
+// end before the NUL byte at `nul`, or when `nul` is null leaves it as is.
+inline void endAtNul(const char* text, const void* nul, std::size_t length,
+                     Window& w) {
+  if (nul == nullptr) return;
+  const std::size_t z =
+      static_cast<std::size_t>(static_cast<const char*>(nul) - text);
+  const std::size_t end = z + 1 > length ? z + 1 - length : 0;
+  if (end < w.hi) w.hi = end;
+}
+
+// The tier under the narrowest vector width: windows of fewer alignments
+// than it has bytes. With kNul the text ends at its first NUL byte.
+namespace bytewise {
+template <bool kBackward, bool kNul, typename OnHit>
+Outcome scan(const Pattern& p, const char* text, Window& w, Budget&,
+             OnHit& on_hit, std::size_t&) {
+  if (kNul)
+    endAtNul(text, std::memchr(text, '\0', w.hi + p.length - 1), p.length, w);
+  eachAlignment<kBackward>(p, text, w, on_hit);
+  return Outcome::kDone;
+}
+}  // namespace bytewise
+
+}  // namespace internal
+}  // namespace morvek
+
+#endif  // MORVEK_INTERNAL_SEARCHPARTS_HPP_
