@@ -1,7 +1,7 @@
 // Replacement: worked examples through every argument form, and buffer
 // keeping. The property tests compare change and translate with the model on
-// long texts, around the batch sizes, beyond 512 hits and with arguments
-// that are the object or its buffer.
+// long texts, around the batch sizes and with arguments that are the object
+// or its buffer.
 #include "test_util.hpp"
 
 // Every form of change, one row per case: text, input, output, start,
@@ -29,14 +29,19 @@ TEST(Change, ReplacesFromStartWithinLimit) {
 
 // The object holds its buffer throughout, so a copy would get another
 // address.
-TEST(ChangeAndTranslate, KeepTheBufferWhenNothingIsReplaced) {
+TEST(Change, KeepsTheBufferWhenNothingIsReplaced) {
   IString s("abcabc");
   const char* before = s;
   s.change("b", "X", 1, 0).change("zz", "X").change(IString(), "X");
   s.change(kNone, "X").change("c", "X", 7).translate("q", "X");
   EXPECT_EQ(bufferOf(s), before);
   EXPECT_EQ(bytes(s), "abcabc");
-  // translate replaces every occurrence up to the first NUL byte.
+}
+
+// translate replaces every occurrence up to the first NUL byte, whatever
+// the pad character.
+TEST(Translate, EveryOccurrenceBeforeTheFirstNul) {
   IString t(lit("a.b.c\0."));
-  EXPECT_EQ(bytes(t.translate(".", "::", 'x')), lit("a::b::c\0."));
+  expectExamples({{t.translate(".", "::", 'x'), lit("a::b::c\0.")},
+                  {IString("aXa").translate(IString("a"), ""), "X"}});
 }

@@ -3,22 +3,41 @@
 // every search with the model on long texts.
 #include "test_util.hpp"
 
-TEST(Search, WorkedExamples) {
-  const IString banana("banana");
+const IString banana("banana");
+
+TEST(IndexOf, FindsFromStartPos) {
+  expectExamples({{banana.indexOf('a', 3), 4},
+                  {banana.indexOf("ana", 3), 4},
+                  {banana.indexOf("ana", 0), 2},
+                  {IString(lit("ab\0ab")).indexOf("ab", 2), 0},
+                  {IString(lit("ab\0ab")).indexOf("", 2), 3}});
+}
+
+TEST(LastIndexOf, OccurrencesEndingByEndPos) {
+  expectExamples({{banana.lastIndexOf('a', 3), 2},
+                  {banana.lastIndexOf("ana", 5), 2},
+                  {banana.lastIndexOf("ana", 0), 0},
+                  {nullString().lastIndexOf(""), 1}});
+}
+
+TEST(OccurrencesOf, CountsFromStartPos) {
+  expectExamples({{banana.occurrencesOf('a', 3), 2},
+                  {IString(lit("a\0a")).occurrencesOf('\0'), 1}});
+}
+
+TEST(IsDigits, EveryCharacterInTheClass) {
   // clang-format off
   expectExamples({
-      {banana.indexOf('a', 3), 4},        {banana.lastIndexOf('a', 3), 2},
-      {banana.indexOfAnyBut('a', 2), 3},  {banana.occurrencesOf('a', 3), 2},
-      {banana.indexOf("ana", 3), 4},      {banana.lastIndexOf("ana", 5), 2},
-      {banana.indexOfAnyBut("ab"), 3},    {IString("0x1F").isHexDigits(), 0},
-      {IString("1aF").isHexDigits(), 1}, {IString("012").isBinaryDigits(), 0}});
+      {IString("0x1F").isHexDigits(), 0}, {IString("1aF").isHexDigits(), 1},
+      {IString("012").isBinaryDigits(), 0}, {IString("0110").isBinaryDigits(), 1},
+      {IString("12 ").isDigits(), 0}, {nullString().isDigits(), 1}});
   // clang-format on
 }
 
 // Only the pattern's own bytes count, whatever lies in memory before it:
 // the text repeats the byte before the pattern (a 70-byte pattern: the
 // two-way matcher).
-TEST(SubstringSearch, ReadsOnlyThePattern) {
+TEST(IndexOf, ReadsOnlyThePattern) {
   const std::string needle =
       "abcdefghijklmnopqrstuvwxyz0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ_-+=!@#$";
   const std::string buffer = "yb" + needle;
@@ -31,7 +50,9 @@ TEST(SubstringSearch, ReadsOnlyThePattern) {
 // on the short path and past the vector blocks.
 TEST(IndexOfAnyBut, NulBytesInTheText) {
   const IString nuls(lit("ab\0ab\0") + std::string(70, 'a') + lit("\0c"));
-  expectExamples({{IString(lit("ab\0ab")).indexOfAnyBut("ab", 4), 0},
+  expectExamples({{banana.indexOfAnyBut('a', 2), 3},
+                  {banana.indexOfAnyBut("ab"), 3},
+                  {IString(lit("ab\0ab")).indexOfAnyBut("ab", 4), 0},
                   {IString(lit("\0\0a")).indexOfAnyBut(""), 3},
                   {nuls.indexOfAnyBut("ab"), 78},
                   {nuls.indexOfAnyBut("a"), 2}});

@@ -13,20 +13,24 @@ IString& stripEnd(IString& s, char end, const char* set) {
 }
 
 // A NUL byte in the text belongs to every set; strip(c) removes only c.
-// Case changes work in place and stop at the first NUL byte.
-TEST(StripAndCase, WorkedExamples) {
+TEST(Strip, WhiteSpaceOrASet) {
   IString s[4] = {" \t a b \r\n", "xyaxyx", "xyaxyx", lit("\0 a\0")};
-  IString c(lit("MiXeD \xE9\0b"));
-  const char* old = c;
   // clang-format off
   expectExamples({
       {stripEnd(s[0], 'B', kNone), "a b"}, {stripEnd(s[1], 'L', "xy"), "axyx"},
       {stripEnd(s[2], 'T', "xy"), "xya"},  {stripEnd(s[3], 'B', ""), " a"},
-      {IString::stripLeadingBlanks(" a "), "a "},
-      {IString(lit("a\0")).strip('\0'), "a"},
-      {c.upperCase(), lit("MIXED \xE9\0b")},
-      {IString::lowerCase(c), lit("mixed \xE9\0b")}, {bufferOf(c) == old, 1}});
+      {IString(lit("a\0")).strip('\0'), "a"}});
   // clang-format on
+}
+
+// The static forms strip a copy.
+TEST(StripBlanks, LeaveTheArgument) {
+  const IString a(" a ");
+  expectExamples({{IString::stripBlanks(a), "a"},
+                  {IString::stripLeadingBlanks(a), "a "},
+                  {IString::stripTrailingBlanks(a), " a"},
+                  {a, " a "},
+                  {IString::stripBlanks(nullString()), kNull}});
 }
 
 // Stripping only at the end, or down to the empty string, works in the
@@ -34,7 +38,7 @@ TEST(StripAndCase, WorkedExamples) {
 // old characters still there beyond the new terminator. A copy could not
 // get the old address (the old block is live while it is made) and would
 // not hold those characters.
-TEST(Strip, KeepsTheBufferUnlessTheFrontGoes) {
+TEST(StripLeading, KeepsTheBufferUnlessTheFrontGoes) {
   const std::string ab = "ab" + std::string(20, ' '), blank = ab.substr(2);
   const struct {
     char end;
@@ -52,6 +56,21 @@ TEST(Strip, KeepsTheBufferUnlessTheFrontGoes) {
     const std::size_t kept = r.want.size() + 1;
     EXPECT_EQ(std::string(old + kept, r.in.size() - kept), r.in.substr(kept));
   }
+}
+
+// Case changes work in place and stop at the first NUL byte.
+TEST(UpperCase, InPlaceUpToTheFirstNul) {
+  IString c(lit("MiXeD \xE9\0b"));
+  const char* old = c;
+  expectExamples({{c.upperCase(), lit("MIXED \xE9\0b")},
+                  {bufferOf(c) == old, 1},
+                  {IString::upperCase(nullString()), kNull}});
+}
+
+TEST(LowerCase, InPlaceUpToTheFirstNul) {
+  const IString c(lit("MIXED \xC9\0B"));
+  expectExamples({{IString::lowerCase(c), lit("mixed \xC9\0B")},
+                  {c, lit("MIXED \xC9\0B")}});
 }
 
 }  // namespace

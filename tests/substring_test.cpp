@@ -6,23 +6,56 @@
 
 const unsigned kMax = 0xFFFFFFFFu;
 
-// Indexing from 1 (0 reads 1); the mutable form grows the string with
-// blanks. remove(0) is remove(1); the one-argument form removes to the end.
-TEST(SubString, WorkedExamples) {
-  IString s("abc"), t("abcdef"), u("abcdef"), v("abcdef"), self("abc");
+TEST(SubString, CutsOrPads) {
+  const IString t("abcdef");
+  expectExamples({{t.subString(5, 4, '.'), "ef.."},
+                  {t.subString(0), "abcdef"},
+                  {t.subString(7, 2), ""},
+                  {nullString().subString(1, 2), ""}});
+}
+
+// The writable form grows the string with blanks; the const one never
+// grows and gives a NUL character beyond the end.
+TEST(OperatorIndex, WritableFormGrows) {
+  IString s("abc");
   s[5] = 'x';
-  const char* buffer = v;  // overlaid within the length: in place
-  // clang-format off
-  expectExamples({
-      {t.subString(5, 4, '.'), "ef.."}, {s, "abc x"}, {t.remove(2, 2), "adef"},
-      {u.remove(3), "ab"}, {u.remove(0), ""},
-      {IString("abc").rightJustify(5), "  abc"},
-      {v.overlayWith(IString(lit("a\0bc")), 2), lit("aa\0bcf")},
-      {IString("abc").leftJustify(5, '.'), "abc.."}, {bufferOf(v) == buffer, 1},
-      {IString("abcdef").overlayWith("XY", 9, '.'), "abcdef..XY"},
-      {self.overlayWith(self, 3), "ababc"},
-      {IString::insert("abcdef", "XY", 2), "abXYcdef"}});
-  // clang-format on
+  const IString& c = s;
+  expectExamples({{s, "abc x"}, {c[0], 'a'}, {c[9], 0}, {s.length(), 5}});
+}
+
+TEST(Remove, CutsFromStartPos) {
+  IString t("abcdef"), u("abcdef");
+  expectExamples({{t.remove(2, 2), "adef"},
+                  {u.remove(3), "ab"},
+                  {u.remove(0), ""},
+                  {IString("ab").remove(3, 1), "ab"}});
+}
+
+TEST(LeftJustify, PadsAfter) {
+  expectExamples({{IString("abc").leftJustify(5, '.'), "abc.."},
+                  {IString("abc").leftJustify(2), "abc"}});
+}
+
+TEST(RightJustify, PadsBefore) {
+  expectExamples({{IString("abc").rightJustify(5), "  abc"},
+                  {IString(lit("a\0")).rightJustify(4, '.'), lit("..a\0")},
+                  {nullString().rightJustify(0), kNull}});
+}
+
+// Within the length the characters are overwritten in place.
+TEST(OverlayWith, OverwritesOrPads) {
+  IString v("abcdef"), self("abc");
+  const char* buffer = v;
+  expectExamples({{v.overlayWith(IString(lit("a\0bc")), 2), lit("aa\0bcf")},
+                  {bufferOf(v) == buffer, 1},
+                  {IString("abcdef").overlayWith("XY", 9, '.'), "abcdef..XY"},
+                  {self.overlayWith(self, 3), "ababc"}});
+}
+
+TEST(Insert, AfterIndex) {
+  expectExamples({{IString::insert("abcdef", "XY", 2), "abXYcdef"},
+                  {IString::insert("ab", "XY"), "XYab"},
+                  {IString::insert("ab", "XY", 4, '.'), "ab..XY"}});
 }
 
 // Results longer than 0xFFFFFFFE characters are refused before anything

@@ -8,6 +8,7 @@
 // instead. And a search that hands over to its fallbacks finds what it would
 // have found without them, wherever the hand-over falls.
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -20,13 +21,18 @@
 #include "istring_model.hpp"
 #include "replace.hpp"
 #include "testhooks.hpp"
+#include "vectorkernels.hpp"
 
 namespace {
 
 using morvek::internal::ChangeRequest;
+using morvek::internal::activeKernels;
 using morvek::internal::ScopedSearchAllowancesForTesting;
+using morvek::internal::ScopedVectorWidthForTesting;
 using morvek::internal::ScopedWorkCountForTesting;
+using morvek::internal::searchAllowances;
 using morvek::internal::SubstringFinder;
+using morvek::internal::VectorWidth;
 
 // Replaces in `text` as the model does, counting the work.
 // Returns the work counted.
@@ -125,6 +131,27 @@ TEST(SearchHandOver, FindsTheSameWhereverItFalls) {
         expectLinear(text, needle.c_str(), "<>", 1 + budget % 3, ~0u);
       }
   }
+}
+
+// Changes every setting, then fails.
+void failWithEverySettingChanged() {
+  const ScopedSearchAllowancesForTesting allowances({1, 2});
+  const ScopedVectorWidthForTesting width(VectorWidth::kSwar);
+  const ScopedWorkCountForTesting work;
+  ASSERT_EQ(searchAllowances().compare, 0u) << "failing on purpose";
+}
+
+// A failed assertion ends a test early; its guards still restore every
+// setting, so the next test runs with the library's own.
+TEST(TestHooks, RestoredAfterAFailedAssertion) {
+  const VectorWidth chosen = activeKernels().width;
+  EXPECT_FATAL_FAILURE(failWithEverySettingChanged(), "failing on purpose");
+  EXPECT_EQ(searchAllowances().compare,
+            morvek::internal::kLibrarySearchAllowances.compare);
+  EXPECT_EQ(searchAllowances().crowd,
+            morvek::internal::kLibrarySearchAllowances.crowd);
+  EXPECT_EQ(activeKernels().width, chosen);
+  EXPECT_FALSE(morvek::internal::hooks::counting.load());
 }
 
 }  // namespace

@@ -1,0 +1,43 @@
+// Comparison, concatenation, streams and conversions: worked examples and
+// hashing, which the model's driver checks only for equal strings.
+#include "test_util.hpp"
+
+// Bytes compare as unsigned values up to the first NUL byte; the null
+// string sorts first.
+TEST(RelationalOperators, CompareUpToTheFirstNul) {
+  // clang-format off
+  expectExamples({
+      {IString("abc") < "abd", 1}, {IString(lit("a\0b")) == "a", 1},
+      {IString("B") < "a", 1}, {IString("a") < "\xE9", 1},
+      {nullString() < IString(""), 1}, {nullString() == IString(""), 0}});
+  // clang-format on
+}
+
+TEST(OperatorPlus, JoinsIntoOneBuffer) {
+  expectExamples({{IString("ab") + "cd", "abcd"},
+                  {nullString() + nullString(), ""},
+                  {kNone + IString(lit("a\0")), lit("a\0")}});
+}
+
+TEST(OperatorPlusAssign, AppendsTheObjectToItself) {
+  IString s = "ab", null = nullString();
+  expectExamples({{s += s, "abab"}, {null += kNone, kNull}, {null += "", ""}});
+}
+
+TEST(AsInt, ReadsTheLeadingNumber) {
+  expectExamples({{IString("  42abc").asInt(), 42},
+                  {IString("0x1A").asInt(), 0},
+                  {nullString().asInt(), 0}});
+}
+
+// Equal strings hash equal; the hash reads the whole text.
+TEST(Hash, FollowsEquality) {
+  const std::hash<IString> hash{};
+  const IString q(std::string(1000, 'q'));
+  // clang-format off
+  expectExamples({
+      {hash(IString("a")) == hash(IString(lit("a\0b"))), 1},
+      {hash(IString("ab")) == hash(IString("ba")), 0},
+      {hash(q) == hash(IString(std::string(999, 'q') + "r")), 0}});
+  // clang-format on
+}
