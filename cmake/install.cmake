@@ -1,6 +1,6 @@
-# Install rules: the shared object, the two public headers (in
-# include/morvek, so consumers write #include <istring.hpp>), a CMake package
-# giving morvek::morvek, and a pkg-config file.
+# Install rules: the shared object, the public headers (in include/morvek,
+# so consumers write #include <istring.hpp>), a CMake package giving
+# morvek::morvek, and a pkg-config file.
 
 include(CMakePackageConfigHelpers)
 
@@ -18,6 +18,12 @@ install(
   NAMESPACE morvek::
   DESTINATION ${MORVEK_CMAKE_DIR}
   COMPONENT development)
+# The build tree is a package too: find_package(morvek CONFIG) with
+# morvek_DIR set to it uses the library where it was built.
+export(
+  EXPORT morvekTargets
+  NAMESPACE morvek::
+  FILE ${PROJECT_BINARY_DIR}/morvekTargets.cmake)
 
 configure_package_config_file(
   ${PROJECT_SOURCE_DIR}/cmake/morvekConfig.cmake.in

@@ -5,6 +5,17 @@
 
 set(CMAKE_SYSTEM_NAME Linux)
 
+find_program(MORVEK_CROSS_CXX ${MORVEK_TRIPLE}-g++)
+find_program(MORVEK_CROSS_QEMU qemu-${MORVEK_QEMU_CPU})
+if(NOT MORVEK_CROSS_CXX OR NOT MORVEK_CROSS_QEMU)
+  message(
+    FATAL_ERROR
+      "The ${CMAKE_SYSTEM_PROCESSOR} cross build needs ${MORVEK_TRIPLE}-g++ "
+      "and qemu-${MORVEK_QEMU_CPU}, which this machine lacks. Install them "
+      "and run the suite with: bash .ci/cross.sh ${CMAKE_SYSTEM_PROCESSOR} "
+      "(or apt-get install g++-${MORVEK_TRIPLE} qemu-user).")
+endif()
+
 set(CMAKE_C_COMPILER ${MORVEK_TRIPLE}-gcc)
 set(CMAKE_CXX_COMPILER ${MORVEK_TRIPLE}-g++)
 set(CMAKE_NM ${MORVEK_TRIPLE}-nm)

@@ -1,6 +1,6 @@
 // A small program built against an installed morvek.
-#include <istring.hpp>
 #include <lexcext.h>
+#include <istring.hpp>
 
 #include <iostream>
 

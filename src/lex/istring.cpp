@@ -580,12 +580,12 @@ IString withoutBlanks(const IString& aString, bool leading, bool trailing) {
 
 // Case changes stop at the first NUL byte, as strupr and strlwr do.
 IString& IString::upperCase() {
-  upperInPlace(_data, textEnd(_data, _length));
+  if (_data != nullptr) upperInPlace(_data, textEnd(_data, _length));
   return *this;
 }
 
 IString& IString::lowerCase() {
-  lowerInPlace(_data, textEnd(_data, _length));
+  if (_data != nullptr) lowerInPlace(_data, textEnd(_data, _length));
   return *this;
 }
 

@@ -25,8 +25,8 @@
 
 namespace {
 
-using morvek::internal::ChangeRequest;
 using morvek::internal::activeKernels;
+using morvek::internal::ChangeRequest;
 using morvek::internal::ScopedSearchAllowancesForTesting;
 using morvek::internal::ScopedVectorWidthForTesting;
 using morvek::internal::ScopedWorkCountForTesting;
