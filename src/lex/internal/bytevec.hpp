@@ -298,10 +298,12 @@ struct Avx512 {
   static void unzip(Reg a, Reg b, Reg& even, Reg& odd) {
     const Reg order = _mm512_set_epi64(7, 5, 3, 1, 6, 4, 2, 0);
     const Reg low = _mm512_set1_epi16(0x00FF);
-    even = _mm512_permutexvar_epi64(
-        order, _mm512_packus_epi16(bitAnd(a, low), bitAnd(b, low)));
-    odd = _mm512_permutexvar_epi64(
-        order,
+    // The masked form of the permutation: GCC 12 takes the plain one's
+    // undefined pass-through for an uninitialised read.
+    even = _mm512_maskz_permutexvar_epi64(
+        0xFF, order, _mm512_packus_epi16(bitAnd(a, low), bitAnd(b, low)));
+    odd = _mm512_maskz_permutexvar_epi64(
+        0xFF, order,
         _mm512_packus_epi16(_mm512_srli_epi16(a, 8), _mm512_srli_epi16(b, 8)));
   }
   static Reg lowest(Reg a, Reg b) { return _mm512_min_epu8(a, b); }

@@ -1,20 +1,12 @@
-// fastfind.cpp: SubstringFinder. The filter's choice of bytes and the
-// two-way matcher are here; the vector scans are written once in
-// vectorsearch.inc and compiled per width in widths.cpp, and a search runs
-// the scan of the width in use, which hands windows too short for it to
-// narrower ones. A text of up to 64 bytes is one masked block where AVX-512
-// is present, a text shorter than eight bytes is looked at alignment by
-// alignment, and the two-way matcher takes over when comparisons run over
-// budget.
+// fastfind.cpp: SubstringFinder and the filter's choice of bytes. The
+// searches themselves are written once in vectorsearch.inc and compiled per
+// width in widths.cpp; a search runs those of the width in use.
 
 #include "fastfind.hpp"
 
-#include <cstdint>
 #include <cstring>
-#include <type_traits>
 
 #include "searchparts.hpp"
-#include "testhooks.hpp"
 #include "vectorkernels.hpp"
 
 namespace morvek {
@@ -58,122 +50,13 @@ constexpr unsigned kRareEnough = 255 - positionInList(kFirstRare) * 2;
 constexpr unsigned kCommon = 255 - positionInList('d') * 2;
 static_assert(sizeof kByFrequency - 1 < 120, "the list fits the scale");
 
-// Two-way matching over a pattern and a text read forward, or both read
-// backward from their ends (kBackward): searching the reversed pattern in
-// the reversed text finds the rightmost occurrence first.
-template <bool kBackward>
-class TwoWay {
- public:
-  TwoWay(const char* pattern, std::size_t length)
-      : pattern_(reinterpret_cast<const unsigned char*>(pattern)),
-        length_(length) {
-    std::size_t period_1 = 1;
-    std::size_t period_2 = 1;
-    const std::size_t suffix_1 = maximalSuffix(false, period_1);
-    const std::size_t suffix_2 = maximalSuffix(true, period_2);
-    // The later of the two maximal suffixes starts a critical factorisation.
-    if (suffix_1 + 1 > suffix_2 + 1) {
-      split_ = suffix_1 + 1;
-      period_ = period_1;
-    } else {
-      split_ = suffix_2 + 1;
-      period_ = period_2;
-    }
-    periodic_ = true;
-    for (std::size_t i = 0; i < split_ && periodic_; ++i)
-      periodic_ = p(i) == p(i + period_);
-    if (!periodic_) {
-      // The halves differ: after a full right-half match with a left-half
-      // mismatch no alignment closer than this can match.
-      period_ = (split_ > length_ - split_ ? split_ : length_ - split_) + 1;
-    }
-  }
-
-  // The first occurrence in reading order within the `text_length` bytes at
-  // `text`: the leftmost, or for kBackward the rightmost.
-  const char* find(const char* text, std::size_t text_length) const {
-    if (text_length < length_) return nullptr;
-    const unsigned char* hay = reinterpret_cast<const unsigned char*>(text);
-    const std::size_t last = text_length - length_;  // last alignment
-    auto h = [&](std::size_t i) {
-      return kBackward ? hay[text_length - 1 - i] : hay[i];
-    };
-    std::size_t memory = 0;  // pattern prefix known to match (periodic case)
-    std::size_t j = 0;
-    while (j <= last) {
-      // Right half, in reading order.
-      std::size_t i = split_ > memory ? split_ : memory;
-      while (i < length_ && p(i) == h(j + i)) ++i;
-      if (i < length_) {
-        j += i - split_ + 1;
-        memory = 0;
-        continue;
-      }
-      // Left half, against reading order, down to what is known to match.
-      std::size_t k = split_;
-      while (k > memory && p(k - 1) == h(j + k - 1)) --k;
-      if (k <= memory)
-        return kBackward ? text + (text_length - j - length_) : text + j;
-      j += period_;
-      if (periodic_) memory = length_ - period_;
-    }
-    return nullptr;
-  }
-
- private:
-  unsigned char p(std::size_t i) const {
-    return kBackward ? pattern_[length_ - 1 - i] : pattern_[i];
-  }
-
-  // Start minus one (wrapping: ~0 stands for -1) of the maximal suffix of the
-  // pattern under the byte order, or under its reverse; sets `period` to
-  // that suffix's period.
-  std::size_t maximalSuffix(bool reversed, std::size_t& period) const {
-    std::size_t suffix = static_cast<std::size_t>(-1);
-    std::size_t j = 0;
-    std::size_t k = 1;
-    period = 1;
-    while (j + k < length_) {
-      const unsigned char a = p(j + k);
-      const unsigned char b = p(suffix + k);
-      if (a == b) {
-        if (k != period) {
-          ++k;
-        } else {
-          j += period;
-          k = 1;
-        }
-      } else if ((a < b) != reversed) {
-        j += k;
-        k = 1;
-        period = j - suffix;
-      } else {
-        suffix = j++;
-        k = 1;
-        period = 1;
-      }
-    }
-    return suffix;
-  }
-
-  const unsigned char* pattern_;
-  std::size_t length_;
-  std::size_t split_;   // first position of the right half
-  std::size_t period_;  // shift after a full right-half match that fails
-  bool periodic_;       // the pattern repeats with period period_
-};
-
-// Texts up to this long are searched for the pattern's first and last
-// bytes, in one block where the processor allows: choosing rarer bytes
-// would cost more than it saves.
-constexpr std::size_t kShortText = 64;
+}  // namespace
 
 // The filter's bytes for a search of `text_length` bytes: the rarest byte of
 // the pattern by the frequency table, the second rarest at another offset,
 // and a third when the second is common.
-Pattern plan(const char* pattern, std::size_t length, std::size_t text_length) {
+Pattern planOf(const char* pattern, std::size_t length) {
   Pattern p(pattern, length);
-  if (text_length <= kShortText) return p;
   const unsigned char* bytes = reinterpret_cast<const unsigned char*>(pattern);
   std::size_t rare_at = 0;
   for (std::size_t k = 1; k < length; ++k)
@@ -209,80 +92,20 @@ Pattern plan(const char* pattern, std::size_t length, std::size_t text_length) {
   return p;
 }
 
-// The scan of the width in use for a search of this kind.
-template <bool kBackward, bool kNul, typename OnHit>
-ScanFunction<kBackward, kNul, OnHit> scanOf(const VectorKernels& kernels) {
-  if constexpr (kBackward)
-    return kernels.scan_last;
-  else if constexpr (kNul)
-    return kernels.scan_first_before_nul;
-  else if constexpr (std::is_same<OnHit, AllHits>::value)
-    return kernels.scan_all;
-  else
-    return kernels.scan_first;
-}
-
-// Passes every occurrence among the alignments of `w` to `on_hit`, in
-// order, until it says stop; with kNul the text ends at its first NUL byte,
-// as the width's scan says (vectorsearch.inc).
-template <bool kBackward, bool kNul, typename OnHit>
-void search(const Pattern& p, const char* text, Window& w, OnHit& on_hit,
-            std::size_t& clean) {
-  Budget budget;
-  const Outcome outcome = scanOf<kBackward, kNul, OnHit>(activeKernels())(
-      p, text, w, budget, on_hit, clean);
-  countWork(&WorkCounts::search_alignments, budget.passed);
-  if (outcome != Outcome::kOverBudget) return;
-  // The rest goes to the two-way matcher.
-  countWork(&WorkCounts::hand_overs, 1);
-  const TwoWay<kBackward> two_way(p.bytes, p.length);
-  while (w.lo < w.hi) {
-    const char* hit = two_way.find(text + w.lo, w.hi - w.lo + p.length - 1);
-    if (hit == nullptr) return;
-    (kBackward ? w.hi : w.lo) = on_hit(static_cast<std::size_t>(hit - text));
-  }
-}
-
-// The first occurrence in search order: the leftmost, or for kBackward the
-// rightmost.
-// With kNul the occurrence must start before the text's first NUL byte.
-template <bool kBackward, bool kNul = false>
-const char* firstOccurrence(const char* pattern, std::size_t length,
-                            const char* text, std::size_t text_length) {
-  if (text_length < length) return nullptr;
-  if (length == 1 && !kNul)
-    return static_cast<const char*>(
-        kBackward ? memrchr(text, pattern[0], text_length)
-                  : std::memchr(text, pattern[0], text_length));
-  Pattern p = plan(pattern, length, text_length);
-  p.before_nul = kNul;
-  Window w{0, text_length - length + 1};
-  FirstHit<kBackward> first;
-  std::size_t clean = kAllClean;
-  search<kBackward, kNul>(p, text, w, first, clean);
-  if (first.at == kStop) return nullptr;
-  // The leftmost occurrence counts only with no NUL byte before it.
-  if (kNul && first.at > clean &&
-      std::memchr(text + clean, '\0', first.at - clean) != nullptr)
-    return nullptr;
-  return text + first.at;
-}
-
-}  // namespace
-
 const char* SubstringFinder::find(const char* text,
                                   std::size_t text_length) const {
-  return firstOccurrence<false>(pattern_, length_, text, text_length);
+  return activeKernels().find_first(pattern_, length_, text, text_length);
 }
 
 const char* SubstringFinder::findLast(const char* text,
                                       std::size_t text_length) const {
-  return firstOccurrence<true>(pattern_, length_, text, text_length);
+  return activeKernels().find_last(pattern_, length_, text, text_length);
 }
 
 const char* SubstringFinder::findBeforeNul(const char* text,
                                            std::size_t text_length) const {
-  return firstOccurrence<false, true>(pattern_, length_, text, text_length);
+  return activeKernels().find_first_before_nul(pattern_, length_, text,
+                                               text_length);
 }
 
 const char* SubstringFinder::findLastBeforeNul(const char* text,
@@ -302,18 +125,7 @@ const char* SubstringFinder::findLastBeforeNul(const char* text,
 std::size_t SubstringFinder::findAll(const char*& at, const char* end,
                                      const char** hits,
                                      std::size_t max_hits) const {
-  const std::size_t text_length = static_cast<std::size_t>(end - at);
-  if (text_length < length_ || max_hits == 0) {
-    at = end;
-    return 0;
-  }
-  const Pattern p = plan(pattern_, length_, text_length);
-  Window w{0, text_length - length_ + 1};
-  AllHits all(at, length_, hits, max_hits);
-  std::size_t clean = kAllClean;
-  search<false, false>(p, at, w, all, clean);
-  at = all.found == max_hits ? hits[max_hits - 1] + length_ : end;
-  return all.found;
+  return activeKernels().find_all(pattern_, length_, at, end, hits, max_hits);
 }
 
 }  // namespace internal

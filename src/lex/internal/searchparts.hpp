@@ -1,8 +1,8 @@
-// searchparts.hpp: what the substring search's generic part (fastfind.cpp)
-// and its vector scans (vectorsearch.inc) share: the pattern with the
-// filter's choice of bytes, the window of alignments still to examine, the
-// allowances, what is done with a hit, and the alignment-by-alignment scan
-// under the narrowest vector (internal, not installed).
+// searchparts.hpp: what the substring searches (vectorsearch.inc) are made
+// of: the pattern with the filter's choice of bytes, the window of
+// alignments still to examine, the allowances, what is done with a hit, and
+// the alignment-by-alignment scan under the narrowest vector (internal, not
+// installed).
 
 #ifndef MORVEK_INTERNAL_SEARCHPARTS_HPP_
 #define MORVEK_INTERNAL_SEARCHPARTS_HPP_
@@ -48,6 +48,24 @@ struct Pattern {
   bool triple = false;      // the pair of bytes is joined by the third
   bool before_nul = false;  // only occurrences that start before a NUL byte
 };
+
+// Texts up to this long are searched for the pattern's first and last
+// bytes, in one block where the processor allows: choosing rarer bytes
+// would cost more than it saves.
+constexpr std::size_t kShortText = 64;
+
+// The filter's bytes for a pattern of `length` >= 1 bytes: the rarest byte
+// by a fixed table of how often each byte occurs in typical text and code,
+// the second rarest at another offset, and a third when the second is
+// common (fastfind.cpp).
+Pattern planOf(const char* pattern, std::size_t length);
+
+// The filter's bytes for a search of `text_length` bytes.
+inline Pattern plan(const char* pattern, std::size_t length,
+                    std::size_t text_length) {
+  return text_length <= kShortText ? Pattern(pattern, length)
+                                   : planOf(pattern, length);
+}
 
 // Alignments still to examine: [lo, hi).
 struct Window {

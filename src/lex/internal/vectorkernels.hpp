@@ -14,27 +14,26 @@
 
 #include "casemap.hpp"
 #include "charclass.hpp"
-#include "searchparts.hpp"
 
 namespace morvek {
 namespace internal {
 
 enum class VectorWidth { kSwar, kSse2, kNeon, kAvx2, kAvx512 };
 
-// The vector scan of a substring search at one width (vectorsearch.inc).
-template <bool kBackward, bool kNul, typename OnHit>
-using ScanFunction = Outcome (*)(const Pattern& p, const char* text, Window& w,
-                                 Budget& budget, OnHit& on_hit,
-                                 std::size_t& clean);
-
 struct VectorKernels {
   VectorWidth width;
-  // Substring search: leftmost, rightmost, leftmost before the first NUL
-  // byte, every occurrence.
-  ScanFunction<false, false, FirstHit<false>> scan_first;
-  ScanFunction<true, false, FirstHit<true>> scan_last;
-  ScanFunction<false, true, FirstHit<false>> scan_first_before_nul;
-  ScanFunction<false, false, AllHits> scan_all;
+  // The substring searches of SubstringFinder (fastfind.hpp), which say
+  // what each does.
+  const char* (*find_first)(const char* pattern, std::size_t length,
+                            const char* text, std::size_t text_length);
+  const char* (*find_last)(const char* pattern, std::size_t length,
+                           const char* text, std::size_t text_length);
+  const char* (*find_first_before_nul)(const char* pattern, std::size_t length,
+                                       const char* text,
+                                       std::size_t text_length);
+  std::size_t (*find_all)(const char* pattern, std::size_t length,
+                          const char*& at, const char* end, const char** hits,
+                          std::size_t max_hits);
   void (*convert_case)(unsigned char* p, std::size_t length,
                        const CaseMapping& mapping);
   bool (*all_digits_of)(DigitClass digits, const char* p, std::size_t length);

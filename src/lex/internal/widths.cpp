@@ -12,6 +12,8 @@
 
 #include "bytevec.hpp"
 #include "radix.hpp"
+#include "searchparts.hpp"
+#include "twoway.hpp"
 #include "vectorkernels.hpp"
 
 namespace morvek {
