@@ -47,10 +47,10 @@ void convertInPlace(char* text, std::size_t length, bool upper) {
   if (length == 0) return;
   unsigned char* p = reinterpret_cast<unsigned char*>(text);
   const AsciiTable& ascii = upper ? kAsciiUpper : kAsciiLower;
-  CaseMapping mapping{nullptr, false, upper ? 'a' : 'A', upper ? 'z' : 'Z'};
 #if defined(__GLIBC__)
   // glibc's tables cover -128..255; index 0 is the byte value 0.
-  mapping.table = upper ? *__ctype_toupper_loc() : *__ctype_tolower_loc();
+  CaseMapping mapping(upper,
+                      upper ? *__ctype_toupper_loc() : *__ctype_tolower_loc());
 #else
   if (length < kVectorMinimum) {
     for (std::size_t i = 0; i < length; ++i)
@@ -61,7 +61,7 @@ void convertInPlace(char* text, std::size_t length, bool upper) {
   std::int32_t table[256];  // filled from the locale once per call
   for (int c = 0; c < 256; ++c)
     table[c] = upper ? std::toupper(c) : std::tolower(c);
-  mapping.table = table;
+  CaseMapping mapping(upper, table);
 #endif
   if (length < kVectorMinimum) return convertCaseByTable(p, length, mapping);
   mapping.ascii_plain =

@@ -21,8 +21,13 @@ void lowerInPlace(char* p, std::size_t length);
 // letters [first, last] to the other case by flipping bit 0x20 and every
 // other 7-bit byte to itself.
 struct CaseMapping {
+  CaseMapping(bool to_upper, const std::int32_t* byte_table)
+      : table(byte_table),
+        first(to_upper ? 'a' : 'A'),
+        last(to_upper ? 'z' : 'Z') {}
+
   const std::int32_t* table;
-  bool ascii_plain;
+  bool ascii_plain = false;
   char first;
   char last;
 };
