@@ -109,6 +109,7 @@ const char kWordDelimiters[] = " \n\r\t\v\f";
 
 using Run = std::uint64_t (*)(const Group&);
 struct Task {
+  const char* key;  // short name, for bench/targets.toml
   const char* name;
   const char* idiomatic;  // what the other side does
   Run mine, theirs;
@@ -116,7 +117,7 @@ struct Task {
 
 // The tasks, each written as a user would write it on either side.
 const Task kTasks[] = {
-    {"construct from (pointer, length)", "std::string(p, n)",
+    {"construct", "construct from (pointer, length)", "std::string(p, n)",
      [](const Group& g) {
        std::uint64_t sum = 0;
        for (std::string_view v : g.views)
@@ -129,7 +130,8 @@ const Task kTasks[] = {
          sum += fold(std::string(v.data(), v.size()));
        return sum;
      }},
-    {"`stripBlanks` copy", "std::string(absl::StripAsciiWhitespace(s))",
+    {"strip", "`stripBlanks` copy",
+     "std::string(absl::StripAsciiWhitespace(s))",
      [](const Group& g) {
        std::uint64_t sum = 0;
        for (const IString& s : g.mine) sum += fold(IString::stripBlanks(s));
@@ -141,7 +143,7 @@ const Task kTasks[] = {
          sum += fold(std::string(absl::StripAsciiWhitespace(s)));
        return sum;
      }},
-    {"`upperCase` copy", "absl::AsciiStrToUpper(s)",
+    {"upper", "`upperCase` copy", "absl::AsciiStrToUpper(s)",
      [](const Group& g) {
        std::uint64_t sum = 0;
        for (const IString& s : g.mine) sum += fold(IString::upperCase(s));
@@ -153,7 +155,7 @@ const Task kTasks[] = {
          sum += fold(absl::AsciiStrToUpper(s));
        return sum;
      }},
-    {"`indexOf(\"struct\")`", "s.find(\"struct\")",
+    {"find", "`indexOf(\"struct\")`", "s.find(\"struct\")",
      [](const Group& g) {
        std::uint64_t sum = 0;
        for (const IString& s : g.mine) sum += s.indexOf("struct");
@@ -164,7 +166,7 @@ const Task kTasks[] = {
        for (const std::string& s : g.theirs) sum += at(s.find("struct"));
        return sum;
      }},
-    {"`indexOf('(')`", "s.find('(')",
+    {"findchar", "`indexOf('(')`", "s.find('(')",
      [](const Group& g) {
        std::uint64_t sum = 0;
        for (const IString& s : g.mine) sum += s.indexOf('(');
@@ -175,7 +177,7 @@ const Task kTasks[] = {
        for (const std::string& s : g.theirs) sum += at(s.find('('));
        return sum;
      }},
-    {"`lastIndexOf(\"*/\")`", "s.rfind(\"*/\")",
+    {"rfind", "`lastIndexOf(\"*/\")`", "s.rfind(\"*/\")",
      [](const Group& g) {
        std::uint64_t sum = 0;
        for (const IString& s : g.mine) sum += s.lastIndexOf("*/");
@@ -186,7 +188,7 @@ const Task kTasks[] = {
        for (const std::string& s : g.theirs) sum += at(s.rfind("*/"));
        return sum;
      }},
-    {"`occurrencesOf(' ')`", "std::count(s.begin(), s.end(), ' ')",
+    {"count", "`occurrencesOf(' ')`", "std::count(s.begin(), s.end(), ' ')",
      [](const Group& g) {
        std::uint64_t sum = 0;
        for (const IString& s : g.mine) sum += s.occurrencesOf(' ');
@@ -198,9 +200,10 @@ const Task kTasks[] = {
          sum += static_cast<std::uint64_t>(std::count(s.begin(), s.end(), ' '));
        return sum;
      }},
-    {"`numWords()` and `word(1)`",
-     "absl::StrSplit(s, absl::ByAnyChar(...), absl::SkipEmpty()) into a "
-     "vector of views, its size and a copy of the first",
+    {"words", "`numWords()` and `word(1)`",
+     "std::vector<absl::string_view> w = absl::StrSplit(s, "
+     "absl::ByAnyChar(\" \\n\\r\\t\\v\\f\"), absl::SkipEmpty()); w.size(); "
+     "std::string(w[0])",
      [](const Group& g) {
        std::uint64_t sum = 0;
        for (const IString& s : g.mine) sum += s.numWords() + fold(s.word(1));
@@ -216,7 +219,7 @@ const Task kTasks[] = {
        }
        return sum;
      }},
-    {"`subString(5)`", "s.substr(std::min<std::size_t>(4, s.size()))",
+    {"substr", "`subString(5)`", "s.substr(std::min<std::size_t>(4, s.size()))",
      [](const Group& g) {
        std::uint64_t sum = 0;
        for (const IString& s : g.mine) sum += fold(s.subString(5));
@@ -228,7 +231,7 @@ const Task kTasks[] = {
          sum += fold(s.substr(std::min<std::size_t>(4, s.size())));
        return sum;
      }},
-    {"static `change` of a tab into two blanks",
+    {"change", "static `change` of a tab into two blanks",
      "absl::StrReplaceAll(s, {{\"\\t\", \"  \"}})",
      [](const Group& g) {
        std::uint64_t sum = 0;
@@ -242,7 +245,7 @@ const Task kTasks[] = {
          sum += fold(absl::StrReplaceAll(s, {{"\t", "  "}}));
        return sum;
      }},
-    {"`==` with the previous line", "std::string's ==",
+    {"equal", "`==` with the previous line", "s == previous",
      [](const Group& g) {
        std::uint64_t sum = 0;
        for (std::size_t i = 1; i < g.mine.size(); ++i)
@@ -255,9 +258,9 @@ const Task kTasks[] = {
          sum += g.theirs[i] == g.theirs[i - 1];
        return sum;
      }},
-    {"`unordered_set` of stripped lines",
-     "std::unordered_set<std::string>, emplace of "
-     "absl::StripAsciiWhitespace(s)",
+    {"set", "`unordered_set` of stripped lines",
+     "std::unordered_set<std::string> set; "
+     "set.emplace(absl::StripAsciiWhitespace(s))",
      [](const Group& g) {
        std::unordered_set<IString> set;
        for (const IString& s : g.mine) set.insert(IString::stripBlanks(s));
@@ -333,6 +336,8 @@ int main(int argc, char** argv) {
                      : 4]
         .push_back(views[0].back());
   }
+  std::nth_element(lengths.begin(), lengths.begin() + lengths.size() / 2,
+                   lengths.end());
   std::vector<Group> groups;
   const char* const names[] = {"all lines", "up to 15 B", "16-64 B", "65-256 B",
                                "over 256 B"};
@@ -374,10 +379,12 @@ int main(int argc, char** argv) {
       }
     }
     std::printf(
-        "%s\n  {\"name\": %s, \"idiomatic\": %s, \"ns_istring\": %s, "
+        "%s\n  {\"key\": \"%s\", \"name\": %s, \"idiomatic\": %s, "
+        "\"ns_istring\": %s, "
         "\"ns_idiomatic\": %s}",
-        first ? "" : ",", json(task.name).c_str(), json(task.idiomatic).c_str(),
-        jsonTimes(mine).c_str(), jsonTimes(theirs).c_str());
+        first ? "" : ",", task.key, json(task.name).c_str(),
+        json(task.idiomatic).c_str(), jsonTimes(mine).c_str(),
+        jsonTimes(theirs).c_str());
     std::fflush(stdout);
     first = false;
   }
