@@ -109,156 +109,140 @@ const char kWordDelimiters[] = " \n\r\t\v\f";
 
 using Run = std::uint64_t (*)(const Group&);
 struct Task {
-  const char* key;  // short name, for bench/targets.toml
   const char* name;
   const char* idiomatic;  // what the other side does
   Run mine, theirs;
 };
 
+// The sum of `f` over the strings `v`.
+template <typename Strings, typename F>
+std::uint64_t sum(const Strings& v, F f) {
+  std::uint64_t total = 0;
+  for (const auto& s : v) total += f(s);
+  return total;
+}
+
 // The tasks, each written as a user would write it on either side.
 const Task kTasks[] = {
-    {"construct", "construct from (pointer, length)", "std::string(p, n)",
+    {"construct from (pointer, length)", "std::string(p, n)",
      [](const Group& g) {
-       std::uint64_t sum = 0;
-       for (std::string_view v : g.views)
-         sum += fold(IString(v.data(), static_cast<unsigned>(v.size())));
-       return sum;
+       return sum(g.views, [](std::string_view v) {
+         return fold(IString(v.data(), static_cast<unsigned>(v.size())));
+       });
      },
      [](const Group& g) {
-       std::uint64_t sum = 0;
-       for (std::string_view v : g.views)
-         sum += fold(std::string(v.data(), v.size()));
-       return sum;
+       return sum(g.views, [](std::string_view v) {
+         return fold(std::string(v.data(), v.size()));
+       });
      }},
-    {"strip", "`stripBlanks` copy",
-     "std::string(absl::StripAsciiWhitespace(s))",
+    {"`stripBlanks` copy", "std::string(absl::StripAsciiWhitespace(s))",
      [](const Group& g) {
-       std::uint64_t sum = 0;
-       for (const IString& s : g.mine) sum += fold(IString::stripBlanks(s));
-       return sum;
+       return sum(g.mine, [](const IString& s) {
+         return fold(IString::stripBlanks(s));
+       });
      },
      [](const Group& g) {
-       std::uint64_t sum = 0;
-       for (const std::string& s : g.theirs)
-         sum += fold(std::string(absl::StripAsciiWhitespace(s)));
-       return sum;
+       return sum(g.theirs, [](const std::string& s) {
+         return fold(std::string(absl::StripAsciiWhitespace(s)));
+       });
      }},
-    {"upper", "`upperCase` copy", "absl::AsciiStrToUpper(s)",
+    {"`upperCase` copy", "absl::AsciiStrToUpper(s)",
      [](const Group& g) {
-       std::uint64_t sum = 0;
-       for (const IString& s : g.mine) sum += fold(IString::upperCase(s));
-       return sum;
+       return sum(g.mine,
+                  [](const IString& s) { return fold(IString::upperCase(s)); });
      },
      [](const Group& g) {
-       std::uint64_t sum = 0;
-       for (const std::string& s : g.theirs)
-         sum += fold(absl::AsciiStrToUpper(s));
-       return sum;
+       return sum(g.theirs, [](const std::string& s) {
+         return fold(absl::AsciiStrToUpper(s));
+       });
      }},
-    {"find", "`indexOf(\"struct\")`", "s.find(\"struct\")",
+    {"`indexOf(\"struct\")`", "s.find(\"struct\")",
      [](const Group& g) {
-       std::uint64_t sum = 0;
-       for (const IString& s : g.mine) sum += s.indexOf("struct");
-       return sum;
+       return sum(g.mine, [](const IString& s) { return s.indexOf("struct"); });
      },
      [](const Group& g) {
-       std::uint64_t sum = 0;
-       for (const std::string& s : g.theirs) sum += at(s.find("struct"));
-       return sum;
+       return sum(g.theirs,
+                  [](const std::string& s) { return at(s.find("struct")); });
      }},
-    {"findchar", "`indexOf('(')`", "s.find('(')",
+    {"`indexOf('(')`", "s.find('(')",
      [](const Group& g) {
-       std::uint64_t sum = 0;
-       for (const IString& s : g.mine) sum += s.indexOf('(');
-       return sum;
+       return sum(g.mine, [](const IString& s) { return s.indexOf('('); });
      },
      [](const Group& g) {
-       std::uint64_t sum = 0;
-       for (const std::string& s : g.theirs) sum += at(s.find('('));
-       return sum;
+       return sum(g.theirs,
+                  [](const std::string& s) { return at(s.find('(')); });
      }},
-    {"rfind", "`lastIndexOf(\"*/\")`", "s.rfind(\"*/\")",
+    {"`lastIndexOf(\"*/\")`", "s.rfind(\"*/\")",
      [](const Group& g) {
-       std::uint64_t sum = 0;
-       for (const IString& s : g.mine) sum += s.lastIndexOf("*/");
-       return sum;
+       return sum(g.mine, [](const IString& s) { return s.lastIndexOf("*/"); });
      },
      [](const Group& g) {
-       std::uint64_t sum = 0;
-       for (const std::string& s : g.theirs) sum += at(s.rfind("*/"));
-       return sum;
+       return sum(g.theirs,
+                  [](const std::string& s) { return at(s.rfind("*/")); });
      }},
-    {"count", "`occurrencesOf(' ')`", "std::count(s.begin(), s.end(), ' ')",
+    {"`occurrencesOf(' ')`", "std::count(s.begin(), s.end(), ' ')",
      [](const Group& g) {
-       std::uint64_t sum = 0;
-       for (const IString& s : g.mine) sum += s.occurrencesOf(' ');
-       return sum;
+       return sum(g.mine,
+                  [](const IString& s) { return s.occurrencesOf(' '); });
      },
      [](const Group& g) {
-       std::uint64_t sum = 0;
-       for (const std::string& s : g.theirs)
-         sum += static_cast<std::uint64_t>(std::count(s.begin(), s.end(), ' '));
-       return sum;
+       return sum(g.theirs, [](const std::string& s) {
+         return static_cast<std::uint64_t>(std::count(s.begin(), s.end(), ' '));
+       });
      }},
-    {"words", "`numWords()` and `word(1)`",
+    {"`numWords()` and `word(1)`",
      "std::vector<absl::string_view> w = absl::StrSplit(s, "
      "absl::ByAnyChar(\" \\n\\r\\t\\v\\f\"), absl::SkipEmpty()); w.size(); "
      "std::string(w[0])",
      [](const Group& g) {
-       std::uint64_t sum = 0;
-       for (const IString& s : g.mine) sum += s.numWords() + fold(s.word(1));
-       return sum;
+       return sum(g.mine, [](const IString& s) {
+         return s.numWords() + fold(s.word(1));
+       });
      },
      [](const Group& g) {
-       std::uint64_t sum = 0;
-       for (const std::string& s : g.theirs) {
+       return sum(g.theirs, [](const std::string& s) {
          const std::vector<absl::string_view> words = absl::StrSplit(
              s, absl::ByAnyChar(kWordDelimiters), absl::SkipEmpty());
-         sum += words.size() +
+         return words.size() +
                 fold(words.empty() ? std::string() : std::string(words[0]));
-       }
-       return sum;
+       });
      }},
-    {"substr", "`subString(5)`", "s.substr(std::min<std::size_t>(4, s.size()))",
+    {"`subString(5)`", "s.substr(std::min<std::size_t>(4, s.size()))",
      [](const Group& g) {
-       std::uint64_t sum = 0;
-       for (const IString& s : g.mine) sum += fold(s.subString(5));
-       return sum;
+       return sum(g.mine,
+                  [](const IString& s) { return fold(s.subString(5)); });
      },
      [](const Group& g) {
-       std::uint64_t sum = 0;
-       for (const std::string& s : g.theirs)
-         sum += fold(s.substr(std::min<std::size_t>(4, s.size())));
-       return sum;
+       return sum(g.theirs, [](const std::string& s) {
+         return fold(s.substr(std::min<std::size_t>(4, s.size())));
+       });
      }},
-    {"change", "static `change` of a tab into two blanks",
+    {"static `change` of a tab into two blanks",
      "absl::StrReplaceAll(s, {{\"\\t\", \"  \"}})",
      [](const Group& g) {
-       std::uint64_t sum = 0;
-       for (const IString& s : g.mine)
-         sum += fold(IString::change(s, "\t", "  "));
-       return sum;
+       return sum(g.mine, [](const IString& s) {
+         return fold(IString::change(s, "\t", "  "));
+       });
      },
      [](const Group& g) {
-       std::uint64_t sum = 0;
-       for (const std::string& s : g.theirs)
-         sum += fold(absl::StrReplaceAll(s, {{"\t", "  "}}));
-       return sum;
+       return sum(g.theirs, [](const std::string& s) {
+         return fold(absl::StrReplaceAll(s, {{"\t", "  "}}));
+       });
      }},
-    {"equal", "`==` with the previous line", "s == previous",
+    {"`==` with the previous line", "s == previous",
      [](const Group& g) {
-       std::uint64_t sum = 0;
+       std::uint64_t equal = 0;
        for (std::size_t i = 1; i < g.mine.size(); ++i)
-         sum += g.mine[i] == g.mine[i - 1];
-       return sum;
+         equal += g.mine[i] == g.mine[i - 1];
+       return equal;
      },
      [](const Group& g) {
-       std::uint64_t sum = 0;
+       std::uint64_t equal = 0;
        for (std::size_t i = 1; i < g.theirs.size(); ++i)
-         sum += g.theirs[i] == g.theirs[i - 1];
-       return sum;
+         equal += g.theirs[i] == g.theirs[i - 1];
+       return equal;
      }},
-    {"set", "`unordered_set` of stripped lines",
+    {"`unordered_set` of stripped lines",
      "std::unordered_set<std::string> set; "
      "set.emplace(absl::StripAsciiWhitespace(s))",
      [](const Group& g) {
@@ -322,6 +306,10 @@ int main(int argc, char** argv) {
     corpus += text.str();
     if (!corpus.empty() && corpus.back() != '\n') corpus += '\n';
   }
+  if (corpus.empty()) {
+    std::fprintf(stderr, "morvek_lines: no text found under /usr\n");
+    return 1;
+  }
   // Every line, then the lines of each length class.
   std::vector<std::vector<std::string_view>> views(5);
   std::vector<std::size_t> lengths;
@@ -379,12 +367,11 @@ int main(int argc, char** argv) {
       }
     }
     std::printf(
-        "%s\n  {\"key\": \"%s\", \"name\": %s, \"idiomatic\": %s, "
+        "%s\n  {\"name\": %s, \"idiomatic\": %s, "
         "\"ns_istring\": %s, "
         "\"ns_idiomatic\": %s}",
-        first ? "" : ",", task.key, json(task.name).c_str(),
-        json(task.idiomatic).c_str(), jsonTimes(mine).c_str(),
-        jsonTimes(theirs).c_str());
+        first ? "" : ",", json(task.name).c_str(), json(task.idiomatic).c_str(),
+        jsonTimes(mine).c_str(), jsonTimes(theirs).c_str());
     std::fflush(stdout);
     first = false;
   }
