@@ -52,13 +52,23 @@ std::string textOf(std::mt19937& rng, unsigned length,
   return t;
 }
 
-// Every search of slot 0 for the text of slot `needle`, from and up to `p`.
-Step searchFor(int needle, unsigned p) {
-  return Step(driver::kSearch)
-      .variant(1)
-      .at(p)
-      .count(0)
-      .input(Arg::slot(needle));
+// Every search of slot 0 for `needle` (a text or a slot) from and up to `p`,
+// the character searches for `ch`.
+Step searchFor(const Arg& needle, unsigned p, char ch = 'a') {
+  return Step(driver::kSearch).variant(1).at(p).input(needle).ch(ch);
+}
+
+// change (form 3) or translate (form 8) of slot 1, texts given as const
+// char*.
+Step replaceIn1(const char* in, const char* out, unsigned start, unsigned limit,
+                int form) {
+  return Step(driver::kChange)
+      .on(1)
+      .form(form)
+      .at(start)
+      .count(limit)
+      .input(Arg::of(in))
+      .output(Arg::of(out));
 }
 
 // Runs `program` with slots 0, 1, ... holding `texts`.
@@ -86,17 +96,13 @@ TEST_P(Property, SearchAgreesWithTheModel) {
       for (unsigned p :
            {0u, 1u, 2u, 15u, 16u, 17u, 33u, 64u, n / 2, n - 1, n, n + 1, ~0u})
         for (const char* needle : needles)
-          prog.then(Step(driver::kSearch)
-                        .at(p)
-                        .count(0)
-                        .output(Arg::of(needle))
-                        .ch(needle[0] ? needle[0] : 'a'));
+          prog.then(searchFor(Arg::of(needle), p, needle[0] ? needle[0] : 'a'));
       expectAgree({text}, prog);
       // Periodic needles a..ab..a, 32 to 300 bytes, reach the two-way matcher.
       for (unsigned k : {15u, 16u, 31u, 32u, 63u, 64u, 100u, 149u}) {
         Program periodic;
         for (unsigned p : {0u, 1u, 2u, n - 2 * k - 1, n - 2 * k, n - 1, ~0u})
-          periodic.then(searchFor(1, p));
+          periodic.then(searchFor(Arg::slot(1), p));
         expectAgree({text, std::string(k, 'a') + "b" + std::string(k, 'a')},
                     periodic);
       }
@@ -108,7 +114,7 @@ TEST_P(Property, SearchAgreesWithTheModel) {
 Program searchesAround(unsigned at, unsigned m, unsigned n) {
   Program prog;
   for (unsigned p : {1u, at + 1, at + 2, at + m - 1, at + m, n + 1, ~0u})
-    prog.then(searchFor(1, p));
+    prog.then(searchFor(Arg::slot(1), p));
   return prog.then(Step(driver::kChange).on(0, 1, 3).at(at % 2 ? 1 : at + 1));
 }
 
@@ -158,7 +164,7 @@ TEST_P(Property, SearchStopsAtTheFirstNul) {
     std::string crowded;
     while (crowded.size() < 200) crowded += needle.substr(0, 1) + "a" + needle;
     crowded = crowded + quiet.substr(0, 500) + crowded + quiet.substr(0, 500);
-    const Program prog = Program().then(searchFor(1, 1));
+    const Program prog = Program().then(searchFor(Arg::slot(1), 1));
     for (unsigned nul = 0; nul < 2000; nul += 37) {
       std::string text = quiet + needle;
       text[nul] = '\0';
@@ -192,7 +198,7 @@ TEST_P(Property, SearchAmongPartialMatches) {
     if (round % 4 == 0) text[rng() % text.size()] = '\0';
     Program prog;
     for (unsigned p : {0u, 1u, unsigned(rng() % 1500), ~0u})
-      prog.then(searchFor(1, p))
+      prog.then(searchFor(Arg::slot(1), p))
           .then(Step(driver::kChange)
                     .on(0, 1, 2)
                     .at(p)
@@ -220,31 +226,20 @@ TEST_P(Property, ChangeAroundBatches) {
     while (t.size() < 3000) t += unit;
     texts.push_back(t);
   }
+  const Step copy = Step(driver::kCopy).on(1, 0);
   for (const std::string& text : texts) {
     Program prog;
     for (const char* in : {"a", "aa", "ab", "ba", " ", "q"}) {
       for (unsigned limit : limits)
         for (unsigned start : {0u, 2u, 17u, 1001u, unsigned(text.size())})
-          prog.then(Step(driver::kCopy).on(1, 0))
-              .then(Step(driver::kChange)
-                        .on(1)
-                        .form(3)
-                        .at(start)
-                        .count(limit)
-                        .input(Arg::of(in))
-                        .output(Arg::of(limit % 2   ? ""
-                                        : limit % 3 ? "b"
-                                                    : "bc")));
-      prog.then(Step(driver::kCopy).on(1, 0))
-          .then(Step(driver::kChange)
-                    .on(1)
-                    .form(8)
-                    .count(0)
-                    .input(Arg::of(in))
-                    .output(Arg::of("xyz")));
+          prog.then(copy).then(replaceIn1(in,
+                                          limit % 2   ? ""
+                                          : limit % 3 ? "b"
+                                                      : "bc",
+                                          start, limit, 3));
+      prog.then(copy).then(replaceIn1(in, "xyz", 1, 0, 8));
     }
     // The object itself or its own buffer as the input or output string.
-    const Step copy = Step(driver::kCopy).on(1, 0);
     prog.then(copy)
         .then(Step(driver::kChange).on(1, 1))
         .then(copy)
