@@ -217,9 +217,7 @@ class IString {
   /// A view of the object's own buffer (C++17): all length() characters,
   /// inner NUL bytes included; an empty view with a null data() for the null
   /// string. It stays valid while the buffer does (see operator char*()).
-  std::string_view asStringView() const {
-    return _data ? std::string_view(_data, _length) : std::string_view();
-  }
+  std::string_view asStringView() const;
 #endif
 
   /// Pointers to the first character and one past the last, for range-for
@@ -227,35 +225,31 @@ class IString {
   /// included. Both are null for the null string. Writes through the
   /// non-const forms change the characters in place, never the length.
   /// Example: for (char c : IString("ab")) visits 'a' and 'b'.
-  char* begin() { return _data; }
+  char* begin();
   /// \overload
-  char* end() { return _data + _length; }
+  char* end();
   /// \overload
-  const char* begin() const { return _data; }
+  const char* begin() const;
   /// \overload
-  const char* end() const { return _data + _length; }
+  const char* end() const;
 
   /// Number of characters, not counting the terminator; inner NUL bytes
   /// count. 0 for both the null and the empty string.
-  unsigned length() const { return _length; }
+  unsigned length() const;
   /// \overload
   /// Same as length().
-  unsigned size() const { return _length; }
+  unsigned size() const;
 
   /// The object's own buffer (a null pointer for the null string). Writes
   /// through it never change length(); it stays valid until the object is
   /// destroyed or an operation replaces the buffer.
-  operator char*() const { return _data; }
+  operator char*() const;
   /// \overload
   /// The same pointer as signed char*.
-  operator signed char*() const {
-    return reinterpret_cast<signed char*>(_data);
-  }
+  operator signed char*() const;
   /// \overload
   /// The same pointer as unsigned char*.
-  operator unsigned char*() const {
-    return reinterpret_cast<unsigned char*>(_data);
-  }
+  operator unsigned char*() const;
   /// @}
 
   /// @name Comparison, concatenation, streams and conversions
@@ -569,7 +563,7 @@ class IString {
 
  protected:
   /// The object's buffer, as operator char*() gives it.
-  char* data() const { return _data; }
+  char* data() const;
 
  private:
   // Which ends the stripping workers strip.
@@ -630,6 +624,27 @@ class IString {
   char* _data;
   unsigned _length;
 };
+
+// The accessors, inline.
+#if __cplusplus >= 201703L
+inline std::string_view IString::asStringView() const {
+  return _data ? std::string_view(_data, _length) : std::string_view();
+}
+#endif
+inline char* IString::begin() { return _data; }
+inline char* IString::end() { return _data + _length; }
+inline const char* IString::begin() const { return _data; }
+inline const char* IString::end() const { return _data + _length; }
+inline unsigned IString::length() const { return _length; }
+inline unsigned IString::size() const { return _length; }
+inline IString::operator char*() const { return _data; }
+inline IString::operator signed char*() const {
+  return reinterpret_cast<signed char*>(_data);
+}
+inline IString::operator unsigned char*() const {
+  return reinterpret_cast<unsigned char*>(_data);
+}
+inline char* IString::data() const { return _data; }
 
 namespace std {
 /// Hashing for unordered containers, consistent with operator==: only the
