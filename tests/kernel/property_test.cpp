@@ -16,6 +16,10 @@
 #include "testhooks.hpp"
 #include "vectorkernels.hpp"
 
+namespace morvek::internal {
+void PrintTo(VectorWidth width, std::ostream* out) { *out << nameOf(width); }
+}  // namespace morvek::internal
+
 namespace {
 
 using driver::Arg;
