@@ -85,39 +85,51 @@ class IString;
 /// True when the two strings hold the same characters before their first
 /// NUL bytes, or are both null.
 MORVEK_API Boolean operator==(const IString& string1, const IString& string2);
-/// \overload
+/// True when string1 equals the C string string2 (a null pointer counts as the
+/// null string).
 MORVEK_API Boolean operator==(const IString& string1, const char* string2);
-/// \overload
+/// True when the C string string1 equals string2 (a null pointer counts as the
+/// null string).
 MORVEK_API Boolean operator==(const char* string1, const IString& string2);
 /// True when operator== is false.
 MORVEK_API Boolean operator!=(const IString& string1, const IString& string2);
-/// \overload
+/// True when string1 differs from the C string string2 (a null pointer counts
+/// as the null string).
 MORVEK_API Boolean operator!=(const IString& string1, const char* string2);
-/// \overload
+/// True when the C string string1 differs from string2 (a null pointer counts
+/// as the null string).
 MORVEK_API Boolean operator!=(const char* string1, const IString& string2);
 /// True when string1 sorts before string2.
 MORVEK_API Boolean operator<(const IString& string1, const IString& string2);
-/// \overload
+/// True when string1 sorts before the C string string2 (a null pointer counts
+/// as the null string).
 MORVEK_API Boolean operator<(const IString& string1, const char* string2);
-/// \overload
+/// True when the C string string1 sorts before string2 (a null pointer counts
+/// as the null string).
 MORVEK_API Boolean operator<(const char* string1, const IString& string2);
 /// True when string1 sorts before string2 or equals it.
 MORVEK_API Boolean operator<=(const IString& string1, const IString& string2);
-/// \overload
+/// True when string1 sorts before or equals the C string string2 (a null
+/// pointer counts as the null string).
 MORVEK_API Boolean operator<=(const IString& string1, const char* string2);
-/// \overload
+/// True when the C string string1 sorts before or equals string2 (a null
+/// pointer counts as the null string).
 MORVEK_API Boolean operator<=(const char* string1, const IString& string2);
 /// True when string1 sorts after string2.
 MORVEK_API Boolean operator>(const IString& string1, const IString& string2);
-/// \overload
+/// True when string1 sorts after the C string string2 (a null pointer counts as
+/// the null string).
 MORVEK_API Boolean operator>(const IString& string1, const char* string2);
-/// \overload
+/// True when the C string string1 sorts after string2 (a null pointer counts as
+/// the null string).
 MORVEK_API Boolean operator>(const char* string1, const IString& string2);
 /// True when string1 sorts after string2 or equals it.
 MORVEK_API Boolean operator>=(const IString& string1, const IString& string2);
-/// \overload
+/// True when string1 sorts after or equals the C string string2 (a null pointer
+/// counts as the null string).
 MORVEK_API Boolean operator>=(const IString& string1, const char* string2);
-/// \overload
+/// True when the C string string1 sorts after or equals string2 (a null pointer
+/// counts as the null string).
 MORVEK_API Boolean operator>=(const char* string1, const IString& string2);
 /// @}
 
@@ -134,11 +146,11 @@ MORVEK_API Boolean operator>=(const char* string1, const IString& string2);
 /// `IString(static_cast<const char*>(0)) + IString(static_cast<const
 /// char*>(0))` gives the empty string.
 MORVEK_API IString operator+(const IString& aString, const IString& bString);
-/// \overload
-/// Example: `IString("ab") + "cd"` gives `"abcd"`.
+/// A new string holding aString and then the characters of the C string bString
+/// before its first NUL. Example: `IString("ab") + "cd"` gives `"abcd"`.
 MORVEK_API IString operator+(const IString& aString, const char* bString);
-/// \overload
-/// Example: `"ab" + IString("cd")` gives `"abcd"`.
+/// A new string holding the characters of the C string aString before its first
+/// NUL and then bString. Example: `"ab" + IString("cd")` gives `"abcd"`.
 MORVEK_API IString operator+(const char* aString, const IString& bString);
 /// @}
 
@@ -148,7 +160,7 @@ MORVEK_API IString operator+(const char* aString, const IString& bString);
 /// `IString(std::string("a\0b", 3))` writes `"a"`, and
 /// `IString(static_cast<const char*>(0))` writes `""`. The fixed-width
 /// constructor reads its buffer only up to the first NUL and pads, so
-/// `IString("a\0b", 3, ' ')` writes `"a  "`.
+/// ``IString("a\0b", 3, ' ')`` writes `"a  "`.
 MORVEK_API std::ostream& operator<<(std::ostream& aStream,
                                     const IString& aString);
 
@@ -176,32 +188,32 @@ class IString {
   /// gives `"a"`; `IString(static_cast<const char*>(0))` gives the null
   /// string.
   MORVEK_API IString(const char* p);
-  /// \overload
-  /// Same as the const char* form.
+  /// A copy of the signed char string p up to its first NUL, as for const
+  /// char*.
   MORVEK_API IString(const signed char* p);
-  /// \overload
-  /// Same as the const char* form.
+  /// A copy of the unsigned char string p up to its first NUL, as for const
+  /// char*.
   MORVEK_API IString(const unsigned char* p);
   /// A copy of all aString's length() characters, inner NUL bytes included.
   MORVEK_API IString(const IString& aString);
   /// The decimal text of num: a leading '-' for a negative value, no leading
   /// zeros, "0" for zero. Example: `IString(-42)` gives `"-42"`.
   MORVEK_API IString(int num);
-  /// \overload
-  /// Example: `IString(4294967295u)` gives `"4294967295"`.
+  /// The decimal text of the unsigned num. Example: `IString(4294967295u)`
+  /// gives `"4294967295"`.
   MORVEK_API IString(unsigned num);
-  /// \overload
+  /// The decimal text of the short num.
   MORVEK_API IString(short num);
-  /// \overload
+  /// The decimal text of the unsigned short num.
   MORVEK_API IString(unsigned short num);
-  /// \overload
+  /// The decimal text of the long num.
   MORVEK_API IString(long num);
-  /// \overload
+  /// The decimal text of the unsigned long num.
   MORVEK_API IString(unsigned long num);
   /// A string of one character, ch, even when ch is NUL. Example:
-  /// `IString('\0').length()` gives `1`.
+  /// ``IString('\0').length()`` gives `1`.
   MORVEK_API IString(char ch);
-  /// \overload
+  /// A string of one character, the unsigned char ch, even when ch is NUL.
   MORVEK_API IString(unsigned char ch);
 
   /// The shortest text that reads back to the same double, fixed or
@@ -216,9 +228,9 @@ class IString {
   /// padCharacter. A null pBuffer is a source of no characters; lenBuffer 0
   /// gives the empty string. A lenBuffer of 0xFFFFFFFF leaves no room for the
   /// terminator and throws std::bad_array_new_length.
-  /// Example: `IString("abc", 5, '*')` gives `"abc**"`,
-  /// `IString("abcdef", 3)` gives `"abc"`, `IString("a\0b", 3, ' ')` gives
-  /// `"a  "` and `IString(static_cast<const char*>(0), 3, '-')` gives
+  /// Example: ``IString("abc", 5, '*')`` gives `"abc**"`,
+  /// `IString("abcdef", 3)` gives `"abc"`, ``IString("a\0b", 3, ' ')`` gives
+  /// `"a  "` and ``IString(static_cast<const char*>(0), 3, '-')`` gives
   /// `"---"`.
   MORVEK_API IString(const void* pBuffer, unsigned lenBuffer,
                      char padCharacter = ' ');
@@ -251,10 +263,10 @@ class IString {
   /// `IString(std::string())` gives the empty string.
   MORVEK_API IString(const std::string& aString);
 #if __cplusplus >= 201703L
-  /// \overload
-  /// The same from a std::string_view (C++17); a default-made view
-  /// gives the empty string too. Example:
-  /// `IString(std::string_view("a\0b", 3)).length()` gives `3`.
+  /// A copy of all the size() characters of the std::string_view aString
+  /// (C++17), inner NUL bytes included. A default-made view gives the empty
+  /// string too. Example: `IString(std::string_view("a\0b", 3)).length()` gives
+  /// `3`.
   MORVEK_API IString(std::string_view aString);
 #endif
 
@@ -283,9 +295,11 @@ class IString {
   char* begin() { return _data; }
   /// Pointer one past the last character; null for the null string.
   char* end() { return _data + _length; }
-  /// \overload
+  /// Pointer to the first character of a const object; null for the null
+  /// string.
   const char* begin() const { return _data; }
-  /// \overload
+  /// Pointer one past the last character of a const object; null for the null
+  /// string.
   const char* end() const { return _data + _length; }
 
   /// Number of characters, not counting the terminator; inner NUL bytes
@@ -298,13 +312,11 @@ class IString {
   /// through it never change length(); it stays valid until the object is
   /// destroyed or an operation replaces the buffer.
   operator char*() const { return _data; }
-  /// \overload
-  /// The same pointer as signed char*.
+  /// The object's own buffer as signed char*, as operator char*().
   operator signed char*() const {
     return reinterpret_cast<signed char*>(_data);
   }
-  /// \overload
-  /// The same pointer as unsigned char*.
+  /// The object's own buffer as unsigned char*, as operator char*().
   operator unsigned char*() const {
     return reinterpret_cast<unsigned char*>(_data);
   }
@@ -324,10 +336,9 @@ class IString {
   /// build long texts with one operator+ or in a std::string first.
   /// Example: `IString("ab") += IString("cd")` gives `"abcd"`.
   MORVEK_API IString& operator+=(const IString& aString);
-  /// \overload
-  /// Appends pString's characters before its first NUL; a null pointer
-  /// leaves the object unchanged. Example: `IString("ab") += "cd"` gives
-  /// `"abcd"`, and `IString(static_cast<const char*>(0)) += ""` gives the
+  /// Appends the characters of the C string pString before its first NUL; a
+  /// null pointer leaves the object unchanged. Example: `IString("ab") += "cd"`
+  /// gives `"abcd"`, and `IString(static_cast<const char*>(0)) += ""` gives the
   /// empty string.
   MORVEK_API IString& operator+=(const char* pString);
 
@@ -403,7 +414,7 @@ class IString {
   /// `IString("fF09").isHexDigits()` gives `1`.
   MORVEK_API Boolean isHexDigits() const;
   /// Position of the first ch at or after startPos, 0 when there is none.
-  /// Example: `IString("banana").indexOf('n')` gives `3`.
+  /// Example: ``IString("banana").indexOf('n')`` gives `3`.
   MORVEK_API unsigned indexOf(char ch, unsigned startPos = 1) const;
   /// Position of the first occurrence of in_string that begins at or after
   /// startPos, in the text up to the first NUL byte at or after startPos.
@@ -413,7 +424,7 @@ class IString {
                               unsigned startPos = 1) const;
   /// Position of the last ch at or before endPos, an inclusive bound (beyond
   /// length(): the whole text; 0: nothing). Example:
-  /// `IString("banana").lastIndexOf('a', 5)` gives `4`.
+  /// ``IString("banana").lastIndexOf('a', 5)`` gives `4`.
   MORVEK_API unsigned lastIndexOf(char ch, unsigned endPos = 0xFFFFFFFFu) const;
   /// Position of the last occurrence of in_string that ends at or before
   /// endPos, in the text before its first NUL byte; the empty text is found
@@ -423,7 +434,7 @@ class IString {
   MORVEK_API unsigned lastIndexOf(const char* in_string,
                                   unsigned endPos = 0xFFFFFFFFu) const;
   /// Position of the first character at or after startPos that is not ch.
-  /// Example: `IString("aab").indexOfAnyBut('a')` gives `3`.
+  /// Example: ``IString("aab").indexOfAnyBut('a')`` gives `3`.
   MORVEK_API unsigned indexOfAnyBut(char ch, unsigned startPos = 1) const;
   /// Position of the first character at or after startPos that is not in the
   /// set in_string. With a set of other than one character, a NUL byte in
@@ -432,7 +443,7 @@ class IString {
   MORVEK_API unsigned indexOfAnyBut(const char* in_string,
                                     unsigned startPos = 1) const;
   /// Number of characters equal to ch at or after startPos. Example:
-  /// `IString("banana").occurrencesOf('a')` gives `3`.
+  /// ``IString("banana").occurrencesOf('a')`` gives `3`.
   MORVEK_API unsigned occurrencesOf(char ch, unsigned startPos = 1) const;
   /// @}
 
@@ -453,7 +464,7 @@ class IString {
   MORVEK_API IString subString(unsigned startPos) const;
   /// A new string of exactly `length` characters from startPos, padded with
   /// padCharacter past the end; beyond the end it is the empty string and
-  /// pads nothing. Example: `IString("abcdef").subString(5, 4, '.')` gives
+  /// pads nothing. Example: ``IString("abcdef").subString(5, 4, '.')`` gives
   /// `"ef.."`.
   MORVEK_API IString subString(unsigned startPos, unsigned length,
                                char padCharacter = ' ') const;
@@ -470,7 +481,7 @@ class IString {
   /// The character at index, for reading only: it never grows the string,
   /// and beyond the end (or on a null string) it refers to a static NUL
   /// character. Example: `static_cast<const IString&>(IString("ab"))[5]`
-  /// gives `'\0'`.
+  /// gives ``'\0'``.
   MORVEK_API const char& operator[](unsigned index) const;
   /// Cuts the characters from startPos to the end; startPos beyond the end
   /// changes nothing. Example: `IString("abcdef").remove(3)` gives `"ab"`.
@@ -480,16 +491,16 @@ class IString {
   /// `IString("abcdef").remove(2, 3)` gives `"aef"`.
   MORVEK_API IString& remove(unsigned startPos, unsigned numChars);
   /// Pads with padCharacter after the text up to newLength; never shortens.
-  /// Example: `IString("ab").leftJustify(4, '.')` gives `"ab.."`.
+  /// Example: ``IString("ab").leftJustify(4, '.')`` gives `"ab.."`.
   MORVEK_API IString& leftJustify(unsigned newLength, char padCharacter = ' ');
   /// Pads with padCharacter before the text up to newLength; never shortens.
-  /// Example: `IString("ab").rightJustify(4, '.')` gives `"..ab"`.
+  /// Example: ``IString("ab").rightJustify(4, '.')`` gives `"..ab"`.
   MORVEK_API IString& rightJustify(unsigned newLength, char padCharacter = ' ');
   /// Copies aString's characters over positions index on, padding a shorter
   /// text with padCharacter first; index 0 changes nothing, and overlaying a
   /// string with itself uses its value at the call. Example:
   /// `IString("abcdef").overlayWith("XY", 3)` gives `"abXYef"`, and
-  /// `IString("ab").overlayWith("XY", 4, '.')` gives `"ab.XY"`.
+  /// ``IString("ab").overlayWith("XY", 4, '.')`` gives `"ab.XY"`.
   MORVEK_API IString& overlayWith(const IString& aString, unsigned index = 1,
                                   char padCharacter = ' ');
   /// A new string: aString with anInsert after position index (0: in front),
@@ -530,7 +541,7 @@ class IString {
   /// Strips white space at both ends. Example: `IString("  ab  ").strip()`
   /// gives `"ab"`.
   MORVEK_API IString& strip();
-  /// Strips aCharacter at both ends. Example: `IString("xxabx").strip('x')`
+  /// Strips aCharacter at both ends. Example: ``IString("xxabx").strip('x')``
   /// gives `"ab"`.
   MORVEK_API IString& strip(char aCharacter);
   /// Strips the members of the set p, and NUL bytes, at both ends. Example:
@@ -579,16 +590,19 @@ class IString {
   MORVEK_API IString& change(const IString& pInputChars,
                              const IString& pOutputChars, unsigned startPos = 1,
                              unsigned numChanges = 0xFFFFFFFFu);
-  /// \overload
+  /// Replaces occurrences of the IString pInputChars by the C string
+  /// pOutputChars, as the first form.
   MORVEK_API IString& change(const IString& pInputChars,
                              const char* pOutputChars, unsigned startPos = 1,
                              unsigned numChanges = 0xFFFFFFFFu);
-  /// \overload
+  /// Replaces occurrences of the C string pInputChars by the IString
+  /// pOutputChars, as the first form.
   MORVEK_API IString& change(const char* pInputChars,
                              const IString& pOutputChars, unsigned startPos = 1,
                              unsigned numChanges = 0xFFFFFFFFu);
-  /// \overload
-  /// Example: `IString("aXbXc").change("X", "", 1, 1)` gives `"abXc"`.
+  /// Replaces occurrences of the C string pInputChars by the C string
+  /// pOutputChars, as the first form. Example: `IString("aXbXc").change("X",
+  /// "", 1, 1)` gives `"abXc"`.
   MORVEK_API IString& change(const char* pInputChars, const char* pOutputChars,
                              unsigned startPos = 1,
                              unsigned numChanges = 0xFFFFFFFFu);
@@ -599,15 +613,18 @@ class IString {
   MORVEK_API IString& translate(const IString& inputChars,
                                 const IString& outputChars,
                                 char padCharacter = ' ');
-  /// \overload
+  /// Replaces every occurrence of the IString inputChars by the C string
+  /// pOutputChars.
   MORVEK_API IString& translate(const IString& inputChars,
                                 const char* pOutputChars,
                                 char padCharacter = ' ');
-  /// \overload
+  /// Replaces every occurrence of the C string pInputChars by the IString
+  /// outputChars.
   MORVEK_API IString& translate(const char* pInputChars,
                                 const IString& outputChars,
                                 char padCharacter = ' ');
-  /// \overload
+  /// Replaces every occurrence of the C string pInputChars by the C string
+  /// pOutputChars.
   MORVEK_API IString& translate(const char* pInputChars,
                                 const char* pOutputChars,
                                 char padCharacter = ' ');
@@ -680,68 +697,68 @@ class IString {
   /// leftmost n mod 8 digits form the first byte. Example:
   /// `IString("100000001").b2c()` gives `"\x01\x01"`.
   MORVEK_API IString& b2c();
-  /// \overload
-  /// The bytes of binary digits aString, as a new string.
+  /// The bytes of binary digits aString, as a new string; aString does not
+  /// change.
   MORVEK_API static IString b2c(const IString& aString);
   /// Binary digits to decimal digits; only the rightmost 32 digits count.
   /// Example: `IString("1010").b2d()` gives `"10"`, and
   /// `IString("12").b2d()` gives the null string.
   MORVEK_API IString& b2d();
-  /// \overload
-  /// The decimal digits of binary digits aString, as a new string.
+  /// The decimal digits of binary digits aString, as a new string; aString does
+  /// not change.
   MORVEK_API static IString b2d(const IString& aString);
   /// Binary digits to hexadecimal digits, 4 per digit, grouped from the
   /// right. Example: `IString("11111").b2x()` gives `"1F"`, and
   /// `IString("0000000").b2x()` gives `"00"`.
   MORVEK_API IString& b2x();
-  /// \overload
-  /// The hexadecimal digits of binary digits aString, as a new string.
+  /// The hexadecimal digits of binary digits aString, as a new string; aString
+  /// does not change.
   MORVEK_API static IString b2x(const IString& aString);
   /// Bytes to binary digits, 8 per byte. Example: `IString("A").c2b()`
   /// gives `"01000001"`.
   MORVEK_API IString& c2b();
-  /// \overload
-  /// The binary digits of the bytes of aString, as a new string.
+  /// The binary digits of the bytes of aString, as a new string; aString does
+  /// not change.
   MORVEK_API static IString c2b(const IString& aString);
   /// Bytes, as one big-endian number, to decimal digits, so only the last
   /// four bytes count. Example: `IString("A").c2d()` gives `"65"`, and
   /// `IString(std::string("\x01\x00", 2)).c2d()` gives `"256"`.
   MORVEK_API IString& c2d();
-  /// \overload
-  /// The decimal digits of the bytes of aString, as a new string.
+  /// The decimal digits of the bytes of aString, as a new string; aString does
+  /// not change.
   MORVEK_API static IString c2d(const IString& aString);
   /// Bytes to hexadecimal digits, 2 per byte. Example:
   /// `IString("AB").c2x()` gives `"4142"`, and `IString("\x0F").c2x()` gives
   /// `"0F"`.
   MORVEK_API IString& c2x();
-  /// \overload
-  /// The hexadecimal digits of the bytes of aString, as a new string.
+  /// The hexadecimal digits of the bytes of aString, as a new string; aString
+  /// does not change.
   MORVEK_API static IString c2x(const IString& aString);
   /// Decimal digits to binary digits. Example: `IString("10").d2b()` gives
   /// `"1010"`, and `IString("0").d2b()` gives `"0"`.
   MORVEK_API IString& d2b();
-  /// \overload
-  /// The binary digits of decimal digits aString, as a new string.
+  /// The binary digits of decimal digits aString, as a new string; aString does
+  /// not change.
   MORVEK_API static IString d2b(const IString& aString);
   /// Decimal digits to the shortest big-endian byte string that holds the
   /// value, 1 to 4 bytes. Example: `IString("65").d2c()` gives `"A"`,
   /// `IString("256").d2c()` gives `"\x01\x00"`, and `IString("0").d2c()`
   /// gives `"\x00"`.
   MORVEK_API IString& d2c();
-  /// \overload
-  /// The bytes of decimal digits aString, as a new string.
+  /// The bytes of decimal digits aString, as a new string; aString does not
+  /// change.
   MORVEK_API static IString d2c(const IString& aString);
   /// Decimal digits to hexadecimal digits. Example: `IString("255").d2x()`
   /// gives `"FF"`, and `IString("4294967296").d2x()` gives `"0"`.
   MORVEK_API IString& d2x();
-  /// \overload
-  /// The hexadecimal digits of decimal digits aString, as a new string.
+  /// The hexadecimal digits of decimal digits aString, as a new string; aString
+  /// does not change.
   MORVEK_API static IString d2x(const IString& aString);
   /// Hexadecimal digits to binary digits, 4 per digit. Example:
   /// `IString("1f").x2b()` gives `"00011111"`.
   MORVEK_API IString& x2b();
-  /// \overload
-  /// The binary digits of hexadecimal digits aString, as a new string.
+  /// The binary digits of hexadecimal digits aString, as a new string; aString
+  /// does not change.
   MORVEK_API static IString x2b(const IString& aString);
   /// Hexadecimal digits to bytes: digit pairs read from the left, an odd
   /// count led by an implied '0'. Length 0 leaves a null string null and an
@@ -750,17 +767,16 @@ class IString {
   /// `IString("414243").x2c()` gives `"ABC"`, `IString("abc").x2c()` gives
   /// `"\x0A\xBC"`, and `IString("4G").x2c()` gives the empty string.
   MORVEK_API IString& x2c();
-  /// \overload
-  /// The bytes of hexadecimal digits aString, as a new string.
+  /// The bytes of hexadecimal digits aString, as a new string; aString does not
+  /// change.
   MORVEK_API static IString x2c(const IString& aString);
   /// Hexadecimal digits to decimal digits: 1 to 8 digits, so the value
   /// always fits; nine digits, even "000000000", give the null string.
   /// Example: `IString("ff").x2d()` gives `"255"`, and
   /// `IString("000000000").x2d()` gives the null string.
   MORVEK_API IString& x2d();
-  /// \overload
-  /// The decimal digits of hexadecimal digits aString, as a new string.
-  /// Example: `IString::x2d("FF")` gives `"255"`.
+  /// The decimal digits of hexadecimal digits aString, as a new string; aString
+  /// does not change. Example: `IString::x2d("FF")` gives `"255"`.
   MORVEK_API static IString x2d(const IString& aString);
   /// @}
 

@@ -32,10 +32,12 @@ import os
 import re
 import sys
 
+SPAN = r"(?:``(?P<{0}2>.+?)``|`(?P<{0}1>[^`]+)`)"  # a code span
 INLINE = re.compile(
-    r"`([^`]+)`\s+(gives|writes)\s+(?:`([^`]+)`|(the null string|the empty string))"
+    SPAN.format("expr") + r"\s+(?P<verb>gives|writes)\s+(?:" + SPAN.format("result")
+    + r"|(?P<phrase>the null string|the empty string))"
 )
-LOOSE = re.compile(r"`[^`]+`\s+(?:gives|writes)\b")
+LOOSE = re.compile(r"`\s+(?:gives|writes)\b")
 CHECK_LINE = re.compile(r"^(\s*)(\S.*?);?\s*//\s*(gives|writes)\s+(.*)$")
 RESULT = re.compile(
     r"the null string|the empty string"
@@ -173,12 +175,13 @@ def examples_of(doc, lines):
         matched = set()
         for m in INLINE.finditer(text):
             line = line_of(marks, m.start())
-            expr, verb, result, phrase = m.groups()
+            expr = m.group("expr1") or m.group("expr2")
+            result = m.group("result1") or m.group("result2") or m.group("phrase")
             found.append(
-                Example(doc, line, [check_call(doc, line, expr, verb, result or phrase)]))
-            matched.add(m.start())
+                Example(doc, line, [check_call(doc, line, expr, m.group("verb"), result)]))
+            matched.add(m.start("verb"))
         for m in LOOSE.finditer(text):
-            if m.start() not in matched:
+            if m.end() - len(m.group(0).split()[-1]) not in matched:
                 fail(doc, line_of(marks, m.start()),
                      f"write the example as `EXPR` gives `RESULT`: {m.group(0)}")
     for block in blocks:
