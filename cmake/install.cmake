@@ -1,6 +1,6 @@
-# Install rules: the shared object, the two public headers (in
-# include/morvek, so consumers write #include <istring.hpp>), a CMake package
-# giving morvek::morvek, and a pkg-config file.
+# Install rules: the shared object, the public headers (in include/morvek,
+# so consumers write #include <istring.hpp>), a CMake package giving
+# morvek::morvek, and a pkg-config file.
 
 include(CMakePackageConfigHelpers)
 
@@ -12,6 +12,12 @@ install(
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT runtime
   PUBLIC_HEADER DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/morvek
                 COMPONENT development)
+
+# The {fmt} formatter: a header-only addition for programs that use {fmt}
+# (they link {fmt} themselves); morvek.so does not depend on it.
+install(FILES ${PROJECT_SOURCE_DIR}/src/lex/istring_format.hpp
+        DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/morvek
+        COMPONENT development)
 
 install(
   EXPORT morvekTargets
