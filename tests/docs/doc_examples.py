@@ -303,14 +303,14 @@ void report(const char* doc, int line, const char* expr, bool ok,
   if (ok) return;
   ++failed;
   std::cout << doc << ":" << line << ": `" << expr << "` " << stated
-            << ", but it gives " << got << "\n";
+            << ", but it " << got << "\n";
 }
 
 template <class A, class E>
 void gives(const char* doc, int line, const char* expr, const A& got,
            const E& want, const char* stated) {
   report(doc, line, expr, same(got, want), std::string("gives ") + stated,
-         show(got));
+         "gives " + show(got));
 }
 
 template <class A, std::size_t N>
@@ -324,13 +324,13 @@ void writes(const char* doc, int line, const char* expr, const A& value,
 
 void isNull(const char* doc, int line, const char* expr, const IString& got) {
   report(doc, line, expr, static_cast<const char*>(got) == nullptr,
-         "gives the null string", show(got));
+         "gives the null string", "gives " + show(got));
 }
 
 void isEmpty(const char* doc, int line, const char* expr, const IString& got) {
   report(doc, line, expr,
          static_cast<const char*>(got) != nullptr && got.length() == 0,
-         "gives the empty string", show(got));
+         "gives the empty string", "gives " + show(got));
 }
 
 }  // namespace morvek_doc
