@@ -19,20 +19,20 @@
 namespace fmt {
 
 /// Formats an IString as operator<< writes it: the characters before the
-/// first NUL byte, and nothing for the null string. The format
-/// specifications are those of a string: fill, alignment, width and
-/// precision (the most characters to write).
+/// first NUL byte, and nothing for the null string. It takes the formatting
+/// options of a string: fill, alignment, width and precision (the most
+/// characters to write).
 /// Example: `fmt::format("[{}]", IString("abc"))` gives `"[abc]"`,
 /// `fmt::format("[{:>6}]", IString("abc"))` gives `"[   abc]"`,
 /// `fmt::format("[{:*<5.2}]", IString("abc"))` gives `"[ab***]"`,
 /// `fmt::format("[{:^5}]", IString(std::string("a\0b", 3)))` gives
-/// `"[  a  ]"` and
-/// `fmt::format("[{}]", IString(static_cast<const char*>(0)))` gives
-/// `"[]"`.
+/// `"[  a  ]"`, `fmt::format("{}", IString(static_cast<const char*>(0)))`
+/// gives `""` and `fmt::format("[{:-^4}]", IString(static_cast<const
+/// char*>(0)))` gives `"[----]"`.
 template <>
 struct formatter<IString> : formatter<string_view> {
   /// Writes the characters of aString before its first NUL byte, laid out
-  /// by the parsed specifications.
+  /// as the parsed options say.
   template <typename FormatContext>
   auto format(const IString& aString, FormatContext& context) const
       -> decltype(context.out()) {
