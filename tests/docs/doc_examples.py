@@ -86,11 +86,26 @@ def cxx_string(text):
     return '"' + text.replace("\\", "\\\\").replace('"', '\\"') + '"'
 
 
-def paragraphs(lines):
-    """Markdown prose: (text, [(offset, line)]) for each paragraph, and the
-    ```cpp blocks as lists of (line, text)."""
-    prose, blocks = [], []
-    para, marks, block, fence = [], [], None, None
+class Prose:
+    """Running text cut into paragraphs, each a list of (line number, text)."""
+
+    def __init__(self):
+        self.paragraphs = [[]]
+
+    def add(self, number, text):
+        if text.strip():
+            self.paragraphs[-1].append((number, text.strip()))
+        else:
+            self.end()
+
+    def end(self):
+        if self.paragraphs[-1]:
+            self.paragraphs.append([])
+
+
+def paragraphs(doc, lines):
+    """Markdown: the prose, and the ```cpp blocks as lists of (line, text)."""
+    prose, blocks, block, fence = Prose(), [], None, None
     for number, raw in enumerate(lines, 1):
         opened = FENCE.match(raw)
         if fence is not None:
@@ -100,26 +115,19 @@ def paragraphs(lines):
                 fence, block = None, None
             elif block is not None:
                 block.append((number, raw))
-            continue
-        if opened:
-            flush(para, marks, prose)
+        elif opened:
+            prose.end()
             fence = opened.group(1)
             block = [] if fence == "cpp" else None
-            continue
-        if not raw.strip():
-            flush(para, marks, prose)
-            continue
-        marks.append((sum(len(p) + 1 for p in para), number))
-        para.append(raw.strip())
-    flush(para, marks, prose)
+        else:
+            prose.add(number, raw)
     return prose, blocks
 
 
-def comments(lines):
+def comments(doc, lines):
     """Header comments: the same for the text of full-line comments, with
     @code ... @endcode as the blocks."""
-    prose, blocks = [], []
-    para, marks, block, in_block_comment = [], [], None, False
+    prose, blocks, block, in_block_comment = Prose(), [], None, False
     for number, raw in enumerate(lines, 1):
         stripped = raw.strip()
         is_comment = in_block_comment or stripped.startswith(("//", "/*"))
@@ -127,54 +135,41 @@ def comments(lines):
             in_block_comment = True
         elif in_block_comment and "*/" in stripped:
             in_block_comment = False
-        if not is_comment:
-            flush(para, marks, prose)
-            continue
-        text = COMMENT.match(raw).group(1)
+        text = COMMENT.match(raw).group(1) if is_comment else ""
+        if block is not None and not is_comment:
+            fail(doc, block[0][0] if block else number, "@code without @endcode")
         if block is not None:
             if CODE_END.match(text.strip()):
                 blocks.append(block)
                 block = None
             else:
                 block.append((number, text))
-            continue
-        if CODE_START.match(text.strip()):
-            flush(para, marks, prose)
-            block = []
-            continue
-        if not text.strip():
-            flush(para, marks, prose)
-            continue
-        marks.append((sum(len(p) + 1 for p in para), number))
-        para.append(text.strip())
-    flush(para, marks, prose)
+        elif not is_comment or CODE_START.match(text.strip()):
+            prose.end()
+            block = [] if is_comment else None
+        else:
+            prose.add(number, text)
     return prose, blocks
 
 
-def flush(para, marks, prose):
-    if para:
-        prose.append((" ".join(para), list(marks)))
-    para.clear()
-    marks.clear()
-
-
-def line_of(marks, offset):
-    line = marks[0][1]
-    for start, number in marks:
-        if start > offset:
-            break
-        line = number
-    return line
+def line_of(paragraph, offset):
+    """The line on which the character at offset of the joined text lies."""
+    for number, text in paragraph:
+        offset -= len(text) + 1
+        if offset < 0:
+            return number
+    return paragraph[-1][0]
 
 
 def examples_of(doc, lines):
     reader = paragraphs if doc.endswith(".md") else comments
-    prose, blocks = reader(lines)
+    prose, blocks = reader(doc, lines)
     found = []
-    for text, marks in prose:
+    for paragraph in prose.paragraphs:
+        text = " ".join(t for _, t in paragraph)
         matched = set()
         for m in INLINE.finditer(text):
-            line = line_of(marks, m.start())
+            line = line_of(paragraph, m.start())
             expr = m.group("expr1") or m.group("expr2")
             result = m.group("result1") or m.group("result2") or m.group("phrase")
             found.append(
@@ -182,7 +177,7 @@ def examples_of(doc, lines):
             matched.add(m.start("verb"))
         for m in LOOSE.finditer(text):
             if m.end() - len(m.group(0).split()[-1]) not in matched:
-                fail(doc, line_of(marks, m.start()),
+                fail(doc, line_of(paragraph, m.start()),
                      f"write the example as `EXPR` gives `RESULT`: {m.group(0)}")
     for block in blocks:
         code = []
