@@ -10,8 +10,11 @@
 #   archive of it, the project gets morvek::morvek, builds none of morvek's
 #   tests, examples, benchmarks or fuzzers, cannot include an internal
 #   header, and its program runs.
+#     .ci/consumers.sh BUILD_DIR [--installed-only]
+# --installed-only stops after the consumers of the installed copy.
 set -euo pipefail
 build=$1
+only=${2:-}
 root=$(pwd)
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
@@ -50,6 +53,7 @@ echo "-- C consumer of lexcext.h through pkg-config"
 cc -std=c99 -Wall -Wextra -Werror "$root/examples/consumer/helpers.c" \
   $(pkg-config --cflags --libs morvek) -o "$scratch/helpers-c"
 "$scratch/helpers-c"
+[ "$only" = --installed-only ] && exit 0
 
 # Configures and builds examples/embed in $1 with the further options given,
 # checks which targets it has, and runs its program.

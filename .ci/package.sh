@@ -33,6 +33,7 @@ libdir=usr/lib/$multiarch
 expected=(
   "$libdir/morvek.so"
   usr/include/morvek/istring.hpp
+  usr/include/morvek/istring_format.hpp
   usr/include/morvek/lexcext.h
   "$libdir/cmake/morvek/morvekConfig.cmake"
   "$libdir/cmake/morvek/morvekConfigVersion.cmake"

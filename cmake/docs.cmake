@@ -11,7 +11,9 @@ if(DOXYGEN_FOUND)
     docs
     COMMAND ${DOXYGEN_EXECUTABLE} ${MORVEK_DOCS_OUTPUT}/Doxyfile
     WORKING_DIRECTORY ${MORVEK_DOCS_OUTPUT}
-    DEPENDS ${MORVEK_PUBLIC_HEADERS} ${PROJECT_SOURCE_DIR}/docs/guide.md
+    DEPENDS ${MORVEK_PUBLIC_HEADERS}
+            ${PROJECT_SOURCE_DIR}/src/lex/istring_format.hpp
+            ${PROJECT_SOURCE_DIR}/docs/guide.md
             ${PROJECT_SOURCE_DIR}/docs/Doxyfile.in
     COMMENT "Reference documentation in ${MORVEK_DOCS_OUTPUT}/html"
     VERBATIM)

@@ -28,32 +28,47 @@ extern "C" {
 
 /** Case-insensitive comparison, folding to lower case: negative, 0 or
  * positive as strcmp gives for lower-cased copies of the two strings (which
- * are not changed). A prefix sorts first. strcmpi("Hello", "hELLO") is 0;
- * strcmpi("a", "_") is positive, since 'a' sorts after '_'. */
+ * are not changed). A prefix sorts first. Example:
+ * `strcmpi("Hello", "hELLO")` gives `0`, and `strcmpi("a", "_") > 0` gives
+ * `true`, since 'a' sorts after '_'. */
 LEXCEXT_API int strcmpi(const char* string1, const char* string2);
 
 /** Case-insensitive comparison of at most len bytes, folding to upper case:
  * exactly -1, 0 or +1. A terminator compares as the byte 0, so the shorter
  * string sorts first; the comparison stops at a terminator that both strings
  * reach together, so nothing beyond it is read. len of 0 or less gives 0.
- * strnicmp("abc", "ABD", 2) is 0; strnicmp("a", "_", 1) is -1. */
+ * Example: `strnicmp("abc", "ABD", 2)` gives `0`, and
+ * `strnicmp("a", "_", 1)` gives `-1`. */
 LEXCEXT_API int strnicmp(const char* string1, const char* string2, int len);
 
 /** Case-insensitive comparison of exactly cnt bytes, folding to lower case:
  * negative, 0 or positive as memcmp gives for lower-cased copies. NUL bytes
- * are ordinary bytes. memicmp("A\0b", "a\0B", 3) is 0. */
+ * are ordinary bytes. Example: `memicmp("A\0b", "a\0B", 3)` gives `0`. */
 LEXCEXT_API int memicmp(const void* buf1, const void* buf2, unsigned int cnt);
 
-/** Reverses string in place up to its terminator and returns it:
- * "abc" becomes "cba". */
+/** Reverses string in place up to its terminator and returns it.
+ * @code
+ * char text[] = "abc";
+ * strrev(text);  // gives "cba"
+ * @endcode */
 LEXCEXT_API char* strrev(char* string);
 
 /** @name Case folding
+ * strlwr and strupr change only the bytes that the current locale's tolower
+ * or toupper changes.
  * @{ */
 
-/** Folds string to lower (strlwr) or upper (strupr) case in place up to its
- * terminator and returns it: strlwr on "MiXeD 123" gives "mixed 123". */
+/** Folds string to lower case in place up to its terminator and returns it.
+ * @code
+ * char text[] = "MiXeD 123";
+ * strlwr(text);  // gives "mixed 123"
+ * @endcode */
 LEXCEXT_API char* strlwr(char* string);
+/** Folds string to upper case in place up to its terminator and returns it.
+ * @code
+ * char text[] = "MiXeD 123";
+ * strupr(text);  // gives "MIXED 123"
+ * @endcode */
 LEXCEXT_API char* strupr(char* string);
 /** @} */
 
@@ -62,7 +77,15 @@ LEXCEXT_API char* strupr(char* string);
  * "37777777777" and "ffffffff"), radix 10 the signed value; no prefix,
  * lower-case hexadecimal digits. buffer must hold 12 bytes. Any other radix
  * writes nothing and returns the constant string "???", which must not be
- * written to. itoa(255, buffer, 16) gives "ff". */
+ * written to.
+ * @code
+ * char buffer[12];
+ * itoa(255, buffer, 16);  // gives "ff"
+ * itoa(-1, buffer, 8);    // gives "37777777777"
+ * itoa(-1, buffer, 16);   // gives "ffffffff"
+ * itoa(-1, buffer, 10);   // gives "-1"
+ * itoa(1, buffer, 2);     // gives "???"
+ * @endcode */
 LEXCEXT_API char* itoa(int value, char* buffer, int radix);
 
 #ifdef __cplusplus
