@@ -30,13 +30,14 @@ using morvek::internal::checkedLength;
 using morvek::internal::convert;
 using morvek::internal::copyOf;
 using morvek::internal::decimalText;
+using morvek::internal::firstTextPosition;
 using morvek::internal::isWhiteSpace;
 using morvek::internal::kEveryOccurrence;
+using morvek::internal::lastTextPosition;
 using morvek::internal::lowerInPlace;
 using morvek::internal::newBuffer;
 using morvek::internal::OwnedText;
 using morvek::internal::Radix;
-using morvek::internal::SubstringFinder;
 using morvek::internal::textEnd;
 using morvek::internal::textLength;
 using morvek::internal::TextSpan;
@@ -368,27 +369,52 @@ Boolean IString::isHexDigits() const {
   return allHexDigits(_data, _length) ? True : False;
 }
 
-unsigned IString::indexOf(char ch, unsigned startPos) const {
+namespace {
+
+// indexOf of one character. Not in line, so that indexOf of a text calls
+// nothing else before its search.
+__attribute__((noinline)) unsigned charPosition(const char* data,
+                                                unsigned length, char ch,
+                                                unsigned startPos) {
   if (startPos == 0) startPos = 1;
-  if (startPos > _length) return 0;
-  const void* hit =
-      std::memchr(_data + startPos - 1, ch, _length - startPos + 1);
-  return hit ? positionIn(_data, static_cast<const char*>(hit)) : 0;
+  if (startPos > length) return 0;
+  const void* hit = std::memchr(data + startPos - 1, ch, length - startPos + 1);
+  return hit ? positionIn(data, static_cast<const char*>(hit)) : 0;
 }
 
+}  // namespace
+
+unsigned IString::indexOf(char ch, unsigned startPos) const {
+  return charPosition(_data, _length, ch, startPos);
+}
+
+namespace {
+
+// indexOf of the empty text: where the scan from startPos (at least 1)
+// stops, at the first NUL byte or after the end. Not in line: indexOf
+// calls nothing else before its search.
+__attribute__((noinline)) unsigned emptyTextPosition(const char* data, unsigned length,
+                           unsigned startPos) {
+  if (length == 0 || startPos > length + 1) return 0;
+  const char* from = data + startPos - 1;
+  return positionIn(data, from + textEnd(from, length - startPos + 1));
+}
+
+}  // namespace
+
+// A needle of two bytes or more is measured by the search itself (see
+// findTextBeforeNul); the empty needle and one byte are told apart here.
 unsigned IString::indexOf(const char* in_string, unsigned startPos) const {
   if (in_string == nullptr) return 0;
-  const std::size_t n = std::strlen(in_string);
-  if (n == 1) return indexOf(in_string[0], startPos);
   if (startPos == 0) startPos = 1;
-  if (_length == 0 || startPos > _length + 1) return 0;
-  const char* from = _data + startPos - 1;
-  const std::size_t rest = _length - startPos + 1;
-  // The empty text is found where the scan stops: at the first NUL byte.
-  if (n == 0) return positionIn(_data, from + textEnd(from, rest));
-  // Occurrences count only before the first NUL byte from `from` on.
-  const char* hit = SubstringFinder(in_string, n).findBeforeNul(from, rest);
-  return hit ? positionIn(_data, hit) : 0;
+  if (in_string[0] == '\0')
+    return emptyTextPosition(_data, _length, startPos);
+  if (in_string[1] == '\0')
+    return charPosition(_data, _length, in_string[0], startPos);
+  if (startPos > _length) return 0;  // no room for two bytes
+  // Occurrences count only before the first NUL byte from startPos on.
+  return firstTextPosition(in_string, _data + startPos - 1,
+                           _length - startPos + 1, startPos);
 }
 
 unsigned IString::lastIndexOf(char ch, unsigned endPos) const {
@@ -400,15 +426,13 @@ unsigned IString::lastIndexOf(char ch, unsigned endPos) const {
 
 unsigned IString::lastIndexOf(const char* in_string, unsigned endPos) const {
   if (in_string == nullptr) return 0;
-  const std::size_t n = std::strlen(in_string);
-  if (n == 1) return lastIndexOf(in_string[0], endPos);
+  if (in_string[0] != '\0' && in_string[1] == '\0')
+    return lastIndexOf(in_string[0], endPos);
   if (endPos > _length) endPos = _length;
-  if (n == 0) return endPos + 1;
+  if (in_string[0] == '\0') return endPos + 1;
   if (endPos == 0) return 0;
   // Occurrences count only before the first NUL byte of the text.
-  const char* hit =
-      SubstringFinder(in_string, n).findLastBeforeNul(_data, endPos);
-  return hit ? positionIn(_data, hit) : 0;
+  return lastTextPosition(in_string, _data, endPos, 1);
 }
 
 unsigned IString::indexOfAnyBut(char ch, unsigned startPos) const {

@@ -24,7 +24,8 @@
 // Bit k of a mask and byte k of a vector always stand for the byte at p + k,
 // whatever the byte order of the machine. A width with kPartialLoads also
 // has V::loadFirst(p, n): the n <= kWidth bytes at p followed by zeros,
-// reading nothing beyond them.
+// reading nothing beyond them, and V::storeFirst(p, n, v): the first n
+// bytes of v stored at p, nothing beyond them written.
 //
 // Swar (eight bytes in a 64-bit integer) compiles everywhere and is what a
 // build without vector instructions runs; x86-64 adds SSE2, AVX2 and
@@ -255,7 +256,9 @@ struct Avx2 {
 };
 MORVEK_TARGET_END
 
-MORVEK_TARGET_BEGIN("avx512bw")
+// With BMI2, which every processor with AVX-512 BW has: the masks of the
+// partial loads and stores in one instruction.
+MORVEK_TARGET_BEGIN("avx512bw,bmi2")
 struct Avx512 {
   static constexpr std::size_t kWidth = 64;
   static constexpr bool kPartialLoads = true;
@@ -264,9 +267,12 @@ struct Avx512 {
   static Reg splat(char c) { return _mm512_set1_epi8(c); }
   static Reg load(const char* p) { return _mm512_loadu_si512(p); }
   static Reg loadFirst(const char* p, std::size_t n) {
-    return _mm512_maskz_loadu_epi8(n >= 64 ? ~Mask{0} : (Mask{1} << n) - 1, p);
+    return _mm512_maskz_loadu_epi8(firstBytes(n), p);
   }
   static void store(char* p, Reg v) { _mm512_storeu_si512(p, v); }
+  static void storeFirst(char* p, std::size_t n, Reg v) {
+    _mm512_mask_storeu_epi8(p, firstBytes(n), v);
+  }
   static Cmp eq(Reg a, Reg b) { return _mm512_cmpeq_epi8_mask(a, b); }
   static Cmp inRange(Reg v, char lo, char hi) {
     return _mm512_cmple_epu8_mask(_mm512_sub_epi8(v, splat(lo)),
@@ -309,6 +315,12 @@ struct Avx512 {
   static Reg lowest(Reg a, Reg b) { return _mm512_min_epu8(a, b); }
   static Mask bits(Cmp x) { return x; }
   static Mask signs(Reg v) { return _mm512_movepi8_mask(v); }
+
+ private:
+  // The lowest n bits, n <= 64.
+  static Mask firstBytes(std::size_t n) {
+    return _bzhi_u64(~0ull, static_cast<unsigned>(n));
+  }
 };
 MORVEK_TARGET_END
 #endif  // MORVEK_X86

@@ -44,10 +44,22 @@ inline unsigned checkedLength(std::uint64_t length) {
   return static_cast<unsigned>(length);
 }
 
+// Bytes that measuredLength looks at one at a time before it calls strlen.
+constexpr std::size_t kMeasuredInLine = 16;
+
+// Length of the NUL-terminated text at `p`. Needles and the other texts
+// that callers pass are mostly short: their first bytes are looked at in
+// line, where a call would cost more than the loop; the rest by strlen.
+inline std::size_t measuredLength(const char* p) {
+  for (std::size_t k = 0; k < kMeasuredInLine; ++k)
+    if (p[k] == '\0') return k;
+  return kMeasuredInLine + std::strlen(p + kMeasuredInLine);
+}
+
 // Length of a NUL-terminated text, 0 for a null pointer; throws for a text
 // too long to be a string.
 inline unsigned textLength(const char* p) {
-  return p == nullptr ? 0u : checkedLength(std::strlen(p));
+  return p == nullptr ? 0u : checkedLength(measuredLength(p));
 }
 
 // A new[] buffer for a string of `length` characters (one more byte for the

@@ -22,15 +22,17 @@ enum class VectorWidth { kSwar, kSse2, kNeon, kAvx2, kAvx512 };
 
 struct VectorKernels {
   VectorWidth width;
-  // The substring searches of SubstringFinder (fastfind.hpp), which say
-  // what each does.
+  // The substring searches of fastfind.hpp, which say what each does.
   const char* (*find_first)(const char* pattern, std::size_t length,
                             const char* text, std::size_t text_length);
   const char* (*find_last)(const char* pattern, std::size_t length,
                            const char* text, std::size_t text_length);
-  const char* (*find_first_before_nul)(const char* pattern, std::size_t length,
-                                       const char* text,
-                                       std::size_t text_length);
+  unsigned (*first_text_position)(const char* needle, const char* text,
+                                  std::size_t text_length,
+                                  unsigned text_position);
+  unsigned (*last_text_position)(const char* needle, const char* text,
+                                 std::size_t text_length,
+                                 unsigned text_position);
   std::size_t (*find_all)(const char* pattern, std::size_t length,
                           const char*& at, const char* end, const char** hits,
                           std::size_t max_hits);

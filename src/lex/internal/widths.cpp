@@ -13,6 +13,7 @@
 #include "bytevec.hpp"
 #include "radix.hpp"
 #include "searchparts.hpp"
+#include "textsize.hpp"
 #include "twoway.hpp"
 #include "vectorkernels.hpp"
 
@@ -69,7 +70,7 @@ constexpr VectorWidth kThisWidth = VectorWidth::kAvx2;
 }  // namespace avx2
 MORVEK_TARGET_END
 
-MORVEK_TARGET_BEGIN("avx512bw")
+MORVEK_TARGET_BEGIN("avx512bw,bmi2")
 namespace avx512 {
 namespace narrower = avx2;
 using V = Avx512;
@@ -106,7 +107,8 @@ const Choice* choices(std::size_t& count) {
       {&swar::kKernels, true},
       {&sse2::kKernels, true},
       {&avx2::kKernels, __builtin_cpu_supports("avx2") != 0},
-      {&avx512::kKernels, __builtin_cpu_supports("avx512bw") != 0}};
+      {&avx512::kKernels, __builtin_cpu_supports("avx512bw") != 0 &&
+                              __builtin_cpu_supports("bmi2") != 0}};
 #elif MORVEK_NEON
   static const Choice kChoices[] = {{&swar::kKernels, true},
                                     {&neon::kKernels, true}};
