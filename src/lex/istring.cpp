@@ -18,6 +18,7 @@
 #include "internal/radix.hpp"
 #include "internal/replace.hpp"
 #include "internal/textsize.hpp"
+#include "internal/vectorkernels.hpp"
 #include "internal/wordsplit.hpp"
 
 using morvek::internal::allBinaryDigits;
@@ -393,8 +394,9 @@ namespace {
 // indexOf of the empty text: where the scan from startPos (at least 1)
 // stops, at the first NUL byte or after the end. Not in line: indexOf
 // calls nothing else before its search.
-__attribute__((noinline)) unsigned emptyTextPosition(const char* data, unsigned length,
-                           unsigned startPos) {
+__attribute__((noinline)) unsigned emptyTextPosition(const char* data,
+                                                     unsigned length,
+                                                     unsigned startPos) {
   if (length == 0 || startPos > length + 1) return 0;
   const char* from = data + startPos - 1;
   return positionIn(data, from + textEnd(from, length - startPos + 1));
@@ -407,8 +409,7 @@ __attribute__((noinline)) unsigned emptyTextPosition(const char* data, unsigned 
 unsigned IString::indexOf(const char* in_string, unsigned startPos) const {
   if (in_string == nullptr) return 0;
   if (startPos == 0) startPos = 1;
-  if (in_string[0] == '\0')
-    return emptyTextPosition(_data, _length, startPos);
+  if (in_string[0] == '\0') return emptyTextPosition(_data, _length, startPos);
   if (in_string[1] == '\0')
     return charPosition(_data, _length, in_string[0], startPos);
   if (startPos > _length) return 0;  // no room for two bytes
@@ -457,8 +458,8 @@ unsigned IString::indexOfAnyBut(const char* in_string,
 unsigned IString::occurrencesOf(char ch, unsigned startPos) const {
   if (startPos == 0) startPos = 1;
   if (startPos > _length) return 0;
-  return static_cast<unsigned>(
-      std::count(_data + startPos - 1, _data + _length, ch));
+  return static_cast<unsigned>(morvek::internal::occurrencesOf(
+      _data + startPos - 1, _length - startPos + 1, ch));
 }
 
 // ===========================================================================

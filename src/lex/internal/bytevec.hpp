@@ -20,6 +20,7 @@
 //   V::lowest(a, b)           zero exactly where a's or b's byte is zero
 //   V::bits(x)                a Mask with bit k set where x holds for byte k
 //   V::signs(v)               a Mask of the top bits of the bytes of v
+//   V::countOf(m)             the number of bits set in a Mask of bits()
 //
 // Bit k of a mask and byte k of a vector always stand for the byte at p + k,
 // whatever the byte order of the machine. A width with kPartialLoads also
@@ -52,6 +53,15 @@ namespace morvek {
 namespace internal {
 
 using Mask = std::uint64_t;
+
+// The number of bits set in the low 16 bits of `m` (the others are 0), in
+// arithmetic: for the widths whose instruction set has no count of bits.
+inline std::size_t lowBitCount(Mask m) {
+  m -= (m >> 1) & 0x5555;
+  m = (m & 0x3333) + ((m >> 2) & 0x3333);
+  m = (m + (m >> 4)) & 0x0F0F;
+  return static_cast<std::size_t>((m + (m >> 8)) & 0x1F);
+}
 
 // Eight bytes in a 64-bit integer, byte k of memory in bits 8k..8k+7. A
 // test holds where a byte's top bit (0x80) is set.
@@ -109,6 +119,7 @@ struct Swar {
   // Gathers the top bit of each byte into bits 0..7.
   static Mask bits(Cmp x) { return ((x >> 7) * 0x0102040810204080ull) >> 56; }
   static Mask signs(Reg v) { return bits(v & kHigh); }
+  static std::size_t countOf(Mask m) { return lowBitCount(m); }
 
  private:
   static Reg inMemoryOrder(Reg r) {
@@ -198,6 +209,7 @@ struct Sse2 {
     return static_cast<unsigned>(_mm_movemask_epi8(x));
   }
   static Mask signs(Reg v) { return bits(v); }
+  static std::size_t countOf(Mask m) { return lowBitCount(m); }
 };
 
 MORVEK_TARGET_BEGIN("avx2")
@@ -253,6 +265,9 @@ struct Avx2 {
     return static_cast<unsigned>(_mm256_movemask_epi8(x));
   }
   static Mask signs(Reg v) { return bits(v); }
+  static std::size_t countOf(Mask m) {
+    return static_cast<std::size_t>(_mm_popcnt_u64(m));
+  }
 };
 MORVEK_TARGET_END
 
@@ -315,6 +330,9 @@ struct Avx512 {
   static Reg lowest(Reg a, Reg b) { return _mm512_min_epu8(a, b); }
   static Mask bits(Cmp x) { return x; }
   static Mask signs(Reg v) { return _mm512_movepi8_mask(v); }
+  static std::size_t countOf(Mask m) {
+    return static_cast<std::size_t>(_mm_popcnt_u64(m));
+  }
 
  private:
   // The lowest n bits, n <= 64.
@@ -372,6 +390,7 @@ struct Neon {
            (static_cast<Mask>(vaddv_u8(vget_high_u8(m))) << 8);
   }
   static Mask signs(Reg v) { return bits(vcgeq_u8(v, vdupq_n_u8(0x80))); }
+  static std::size_t countOf(Mask m) { return lowBitCount(m); }
 };
 #endif  // MORVEK_NEON
 

@@ -52,8 +52,7 @@ class SubstringFinder {
   // bytes are ordinary bytes here.
   std::size_t findAll(const char*& at, const char* end, const char** hits,
                       std::size_t max_hits) const {
-    return activeKernels().find_all(pattern_, length_, at, end, hits,
-                                    max_hits);
+    return activeKernels().find_all(pattern_, length_, at, end, hits, max_hits);
   }
 
  private:

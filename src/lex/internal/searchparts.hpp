@@ -220,9 +220,11 @@ Outcome scan(const Pattern& p, const char* text, Window& w, Budget&,
 
 // A text of at most kShortText bytes whose window is narrower than the
 // narrowest vector (see shortMasks in vectorsearch.inc).
-__attribute__((always_inline)) inline ShortMasks shortMasks(
-    const char* text, std::size_t w, std::size_t last_at, char first,
-    char last) {
+__attribute__((always_inline)) inline ShortMasks shortMasks(const char* text,
+                                                            std::size_t w,
+                                                            std::size_t last_at,
+                                                            char first,
+                                                            char last) {
   ShortMasks masks{0, 0};
   for (std::size_t k = 0; k < w; ++k) {
     masks.candidates |= Mask{text[k] == first && text[k + last_at] == last}

@@ -14,6 +14,7 @@
 
 #include "casemap.hpp"
 #include "charclass.hpp"
+#include "replace.hpp"
 
 namespace morvek {
 namespace internal {
@@ -36,6 +37,11 @@ struct VectorKernels {
   std::size_t (*find_all)(const char* pattern, std::size_t length,
                           const char*& at, const char* end, const char** hits,
                           std::size_t max_hits);
+  // The byte counts and replacements of replace.hpp.
+  ByteCount (*count_byte)(const char* p, std::size_t length,
+                          const ByteSearch& search);
+  char* (*replace_byte)(char* dest, const char* source, std::size_t length,
+                        char byte, TextSpan output);
   void (*convert_case)(unsigned char* p, std::size_t length,
                        const CaseMapping& mapping);
   bool (*all_digits_of)(DigitClass digits, const char* p, std::size_t length);
@@ -46,6 +52,14 @@ struct VectorKernels {
 // The kernels of the width in use.
 extern const VectorKernels* active_kernels;
 inline const VectorKernels& activeKernels() { return *active_kernels; }
+
+// The occurrences of `c` among the `length` bytes at `p`, NUL bytes
+// included.
+inline std::size_t occurrencesOf(const char* p, std::size_t length, char c) {
+  return activeKernels()
+      .count_byte(p, length, ByteSearch{~std::size_t{0}, c, false})
+      .count;
+}
 
 // The widths this build has and this processor runs, narrowest first.
 std::vector<VectorWidth> availableWidths();

@@ -12,6 +12,7 @@
 
 #include "bytevec.hpp"
 #include "radix.hpp"
+#include "replace.hpp"
 #include "searchparts.hpp"
 #include "textsize.hpp"
 #include "twoway.hpp"
@@ -23,6 +24,14 @@ namespace internal {
 // A byte at a time, under the narrowest vector (the search's own is in
 // searchparts.hpp).
 namespace bytewise {
+inline ByteCount countByte(const char* p, std::size_t length,
+                           const ByteSearch& search) {
+  return countByteByByte(p, length, search);
+}
+inline char* replaceByte(char* dest, const char* source, std::size_t length,
+                         char byte, TextSpan output) {
+  return replaceByteByByte(dest, source, length, byte, output);
+}
 inline void convertCase(unsigned char* p, std::size_t length,
                         const CaseMapping& mapping) {
   convertCaseByTable(p, length, mapping);
