@@ -372,7 +372,7 @@ class Driver {
         return go([&](auto& w) {
           const char *in_chars = s.get(w), *out_chars = t.get(w);
           auto& x = w[a];
-          const int f = form % 9;
+          const int f = form % 12;
           if (f == 0) x.change(w[b], w[c], p, n);
           if (f == 1) x.change(w[b], out_chars, p, n);
           if (f == 2) x.change(in_chars, w[c], p, n);
@@ -382,6 +382,9 @@ class Driver {
           if (f == 6) x.translate(w[b], out_chars, pad);
           if (f == 7) x.translate(in_chars, w[c], pad);
           if (f == 8) x.translate(in_chars, out_chars, pad);
+          if (f == 9) x = SLOT_T::change(w[b], in_chars, out_chars, p, n);
+          if (f == 10) x = SLOT_T::change(w[b], in_chars, w[c], p, n);
+          if (f == 11) x = SLOT_T::change(w[b], w[c], out_chars, p, n);
         });
       case kWords:
         return go([&](auto& w) {

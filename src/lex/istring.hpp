@@ -134,6 +134,14 @@ MORVEK_API std::ostream& operator<<(std::ostream& aStream,
 /// once at its first member; the file comment of istring.hpp and the guide
 /// give the rules that hold for all of them.
 class IString {
+  /// @cond
+  // IString, the result of the static change forms whose texts are
+  // pointers, when both are pointers to char (see Texts<char, char> below
+  // the class); with any other type they drop out of overload resolution.
+  template <typename In, typename Out>
+  struct Texts {};
+  /// @endcond
+
  public:
   /// @name Construction, assignment and access
   /// @{
@@ -461,6 +469,28 @@ class IString {
                                    const IString& outputString,
                                    unsigned startPos = 1,
                                    unsigned numChanges = 0xFFFFFFFFu);
+  /// \overload
+  /// The same with the input string, the output string or both given as a
+  /// char pointer (a literal, say): the copy of aString is changed in place,
+  /// and no string is made for them. Only pointers to char choose these
+  /// forms; any other argument is converted to an IString as for the form
+  /// above (a literal 0 is the number 0, "0").
+  template <typename In, typename Out>
+  static typename Texts<In, Out>::Changed change(
+      const IString& aString, const In* inputString, const Out* outputString,
+      unsigned startPos = 1, unsigned numChanges = 0xFFFFFFFFu);
+  /// \overload
+  template <typename In>
+  static typename Texts<In, char>::Changed change(
+      const IString& aString, const In* inputString,
+      const IString& outputString, unsigned startPos = 1,
+      unsigned numChanges = 0xFFFFFFFFu);
+  /// \overload
+  template <typename Out>
+  static typename Texts<char, Out>::Changed change(
+      const IString& aString, const IString& inputString,
+      const Out* outputString, unsigned startPos = 1,
+      unsigned numChanges = 0xFFFFFFFFu);
   /// @}
 
   /// @name Words
@@ -645,6 +675,42 @@ inline IString::operator unsigned char*() const {
   return reinterpret_cast<unsigned char*>(_data);
 }
 inline char* IString::data() const { return _data; }
+
+/// @cond
+template <>
+struct IString::Texts<char, char> {
+  typedef IString Changed;
+};
+/// @endcond
+
+// The static change forms with pointer texts, inline: a copy of aString,
+// changed in place by the member of the same arguments.
+template <typename In, typename Out>
+inline typename IString::Texts<In, Out>::Changed IString::change(
+    const IString& aString, const In* inputString, const Out* outputString,
+    unsigned startPos, unsigned numChanges) {
+  IString result(aString);
+  result.change(inputString, outputString, startPos, numChanges);
+  return result;
+}
+
+template <typename In>
+inline typename IString::Texts<In, char>::Changed IString::change(
+    const IString& aString, const In* inputString, const IString& outputString,
+    unsigned startPos, unsigned numChanges) {
+  IString result(aString);
+  result.change(inputString, outputString, startPos, numChanges);
+  return result;
+}
+
+template <typename Out>
+inline typename IString::Texts<char, Out>::Changed IString::change(
+    const IString& aString, const IString& inputString, const Out* outputString,
+    unsigned startPos, unsigned numChanges) {
+  IString result(aString);
+  result.change(inputString, outputString, startPos, numChanges);
+  return result;
+}
 
 namespace std {
 /// Hashing for unordered containers, consistent with operator==: only the

@@ -58,8 +58,8 @@ Step searchFor(const Arg& needle, unsigned p, char ch = 'a') {
   return Step(driver::kSearch).variant(1).at(p).input(needle).ch(ch);
 }
 
-// change (form 3) or translate (form 8) of slot 1, texts given as const
-// char*.
+// change (form 3), translate (form 8) or the static change of slot 0
+// (form 9) into slot 1, texts given as const char*.
 Step replaceIn1(const char* in, const char* out, unsigned start, unsigned limit,
                 int form) {
   return Step(driver::kChange)
@@ -237,7 +237,9 @@ TEST_P(Property, ChangeAroundBatches) {
                                           : limit % 3 ? "b"
                                                       : "bc",
                                           start, limit, 3));
-      prog.then(copy).then(replaceIn1(in, "xyz", 1, 0, 8));
+      prog.then(copy)
+          .then(replaceIn1(in, "xyz", 1, 0, 8))
+          .then(replaceIn1(in, "", 2, 9, 9));  // static, copying slot 0
     }
     // The object itself or its own buffer as the input or output string.
     prog.then(copy)
