@@ -214,6 +214,35 @@ OwnedText replacedBytes(const char* data, unsigned length, const char* start,
   return OwnedText{text, new_length};
 }
 
+// The text of `length` bytes at `data` with the occurrences of an input of
+// two bytes or more from `start` on replaced: a HitSource counts them,
+// then a Builder writes the new text. Not in line, so that its batches of
+// hits take no room in the frame of the other replacements.
+__attribute__((noinline)) OwnedText replacedTexts(
+    const char* data, unsigned length, const char* start,
+    const ChangeRequest& request) {
+  const SubstringFinder finder(request.input.data, request.input.length);
+  HitSource hits(
+      finder, request, start,
+      searchedEnd(start, static_cast<std::size_t>(data + length - start)));
+  const std::uint64_t count = hits.count();
+  if (count == 0) return OwnedText{nullptr, 0};
+
+  // Occurrences never overlap, so count * input.length <= length.
+  const unsigned new_length =
+      checkedLength(std::uint64_t{length} - count * request.input.length +
+                    count * request.output.length);
+  char* const text = newBuffer(new_length);
+  const std::size_t before = static_cast<std::size_t>(start - data);
+  std::memcpy(text, data, before);
+  // The request's strings may point into `data`, which lives until the new
+  // text is complete.
+  Builder builder(text + before, start, request);
+  hits.forEach(builder);
+  builder.finish(data + length + 1);  // with the terminator
+  return OwnedText{text, new_length};
+}
+
 }  // namespace
 
 ByteCount countByteByByte(const char* p, std::size_t length,
@@ -273,25 +302,7 @@ OwnedText changedText(const char* data, unsigned length,
     return OwnedText{nullptr, 0};
   const char* const start = data + (start_pos - 1);
   if (input.length == 1) return replacedBytes(data, length, start, request);
-  const SubstringFinder finder(input.data, input.length);
-  HitSource hits(finder, request, start,
-                 searchedEnd(start, length - (start_pos - 1)));
-  const std::uint64_t count = hits.count();
-  if (count == 0) return OwnedText{nullptr, 0};
-
-  // Occurrences never overlap, so count * input.length <= length.
-  const unsigned new_length =
-      checkedLength(std::uint64_t{length} - count * input.length +
-                    count * request.output.length);
-  char* const text = newBuffer(new_length);
-  const std::size_t before = start_pos - 1;
-  std::memcpy(text, data, before);
-  // The request's strings may point into `data`, which lives until the new
-  // text is complete.
-  Builder builder(text + before, start, request);
-  hits.forEach(builder);
-  builder.finish(data + length + 1);  // with the terminator
-  return OwnedText{text, new_length};
+  return replacedTexts(data, length, start, request);
 }
 
 }  // namespace internal
