@@ -29,13 +29,13 @@ using morvek::internal::changedText;
 using morvek::internal::ChangeRequest;
 using morvek::internal::checkedLength;
 using morvek::internal::convert;
+using morvek::internal::copyBytes;
 using morvek::internal::copyOf;
 using morvek::internal::decimalText;
 using morvek::internal::firstTextPosition;
-using morvek::internal::isWhiteSpace;
 using morvek::internal::kEveryOccurrence;
 using morvek::internal::lastTextPosition;
-using morvek::internal::lowerInPlace;
+using morvek::internal::lowerBeforeNul;
 using morvek::internal::newBuffer;
 using morvek::internal::OwnedText;
 using morvek::internal::Radix;
@@ -43,7 +43,8 @@ using morvek::internal::sameTextBeforeNul;
 using morvek::internal::textEnd;
 using morvek::internal::textLength;
 using morvek::internal::TextSpan;
-using morvek::internal::upperInPlace;
+using morvek::internal::upperBeforeNul;
+using morvek::internal::WhiteSpace;
 using morvek::internal::WordSpan;
 using morvek::internal::WordWalker;
 
@@ -69,7 +70,7 @@ OwnedText padded(TextSpan text, unsigned width, Align align, char pad) {
   const unsigned before = align == Align::kLeft ? 0 : width - text.length;
   const unsigned after = width - before - text.length;
   if (before != 0) std::memset(buffer, pad, before);
-  if (text.length != 0) std::memcpy(buffer + before, text.data, text.length);
+  copyBytes(buffer + before, text.data, text.length);
   if (after != 0) std::memset(buffer + before + text.length, pad, after);
   buffer[width] = '\0';
   return OwnedText{buffer, width};
@@ -129,12 +130,18 @@ IString::IString(unsigned char ch) : IString(static_cast<char>(ch)) {}
 
 IString::IString(double data) { takeOver(decimalText(data), _length, _data); }
 
+// The characters up to the first NUL byte, then the padding: one call of
+// memchr, the copy in line for a short text.
 IString::IString(const void* pBuffer, unsigned lenBuffer, char padCharacter) {
   const char* source = static_cast<const char*>(pBuffer);
-  const unsigned count =
-      source ? static_cast<unsigned>(textEnd(source, lenBuffer)) : 0;
-  takeOver(padded({source, count}, lenBuffer, Align::kLeft, padCharacter),
-           _length, _data);
+  char* buffer = newBuffer(lenBuffer);
+  const std::size_t kept = source ? textEnd(source, lenBuffer) : 0;
+  copyBytes(buffer, source, kept);
+  if (kept != lenBuffer)
+    std::memset(buffer + kept, padCharacter, lenBuffer - kept);
+  buffer[lenBuffer] = '\0';
+  _data = buffer;
+  _length = lenBuffer;
 }
 
 IString::~IString() { delete[] _data; }
@@ -484,7 +491,7 @@ unsigned IString::occurrencesOf(char ch, unsigned startPos) const {
 IString IString::subString(unsigned startPos) const {
   if (startPos == 0) startPos = 1;
   if (startPos > _length) return IString();
-  return subString(startPos, _length - startPos + 1, ' ');
+  return adopt(copied({_data + startPos - 1, _length - startPos + 1}));
 }
 
 IString IString::subString(unsigned startPos, unsigned length,
@@ -606,13 +613,17 @@ void stripEnds(char*& data, unsigned& length, bool leading, bool trailing,
 }
 
 // The copy of `aString` without the white space at the chosen ends, in one
-// buffer of exactly the kept length; the null string stays null.
-IString withoutBlanks(const IString& aString, bool leading, bool trailing) {
+// buffer of exactly the kept length; the null string stays null. In line
+// in each static form: a call would cost a short line more than the rest.
+__attribute__((always_inline)) inline IString withoutBlanks(
+    const IString& aString, bool leading, bool trailing) {
   const char* data = aString;
   if (data == nullptr) return aString;
   unsigned start, end;
-  keptRange(data, aString.length(), leading, trailing, isWhiteSpace, start,
-            end);
+  const WhiteSpace blank;
+  keptRange(
+      data, aString.length(), leading, trailing,
+      [&blank](char c) { return blank.contains(c); }, start, end);
   return IString(std::string_view(data + start, end - start));
 }
 
@@ -620,12 +631,12 @@ IString withoutBlanks(const IString& aString, bool leading, bool trailing) {
 
 // Case changes stop at the first NUL byte, as strupr and strlwr do.
 IString& IString::upperCase() {
-  if (_data != nullptr) upperInPlace(_data, textEnd(_data, _length));
+  if (_data != nullptr) upperBeforeNul(_data, _length);
   return *this;
 }
 
 IString& IString::lowerCase() {
-  if (_data != nullptr) lowerInPlace(_data, textEnd(_data, _length));
+  if (_data != nullptr) lowerBeforeNul(_data, _length);
   return *this;
 }
 
@@ -680,7 +691,8 @@ IString& IString::strip(const char* p, StripMode mode) {
 IString& IString::stripWhitespace(StripMode mode) {
   if (_length == 0) return *this;
   stripEnds(_data, _length, mode == Leading || mode == Both,
-            mode == Trailing || mode == Both, isWhiteSpace);
+            mode == Trailing || mode == Both,
+            [blank = WhiteSpace()](char c) { return blank.contains(c); });
   return *this;
 }
 

@@ -20,27 +20,6 @@ namespace internal {
 
 namespace {
 
-// Copies `n` bytes; short copies as two overlapping fixed-size moves, since
-// replacement makes many of them and a call to memcpy would cost more.
-inline void copyBytes(char* dest, const char* source, std::size_t n) {
-  if (n >= 8) {
-    if (n > 16) {
-      std::memcpy(dest, source, n);
-      return;
-    }
-    std::memcpy(dest, source, 8);
-    std::memcpy(dest + n - 8, source + n - 8, 8);
-  } else if (n >= 4) {
-    std::memcpy(dest, source, 4);
-    std::memcpy(dest + n - 4, source + n - 4, 4);
-  } else if (n >= 2) {
-    std::memcpy(dest, source, 2);
-    std::memcpy(dest + n - 2, source + n - 2, 2);
-  } else if (n == 1) {
-    *dest = *source;
-  }
-}
-
 // The occurrences that a replacement changes: left to right without
 // overlapping, never more than a limit. The counting pass (count) and the
 // building pass (forEach) both take them from here, and fetch alone decides
