@@ -392,23 +392,15 @@ Boolean IString::isHexDigits() const {
   return allHexDigits(_data, _length) ? True : False;
 }
 
-namespace {
-
-// indexOf of one character. Not in line, so that indexOf of a text calls
-// nothing else before its search.
-__attribute__((noinline)) unsigned charPosition(const char* data,
-                                                unsigned length, char ch,
-                                                unsigned startPos) {
+// Not in line in indexOf of a text, which then calls nothing else before
+// its search.
+__attribute__((noinline)) unsigned IString::indexOf(char ch,
+                                                    unsigned startPos) const {
   if (startPos == 0) startPos = 1;
-  if (startPos > length) return 0;
-  const void* hit = std::memchr(data + startPos - 1, ch, length - startPos + 1);
-  return hit ? positionIn(data, static_cast<const char*>(hit)) : 0;
-}
-
-}  // namespace
-
-unsigned IString::indexOf(char ch, unsigned startPos) const {
-  return charPosition(_data, _length, ch, startPos);
+  if (startPos > _length) return 0;
+  const void* hit =
+      std::memchr(_data + startPos - 1, ch, _length - startPos + 1);
+  return hit ? positionIn(_data, static_cast<const char*>(hit)) : 0;
 }
 
 namespace {
@@ -432,8 +424,7 @@ unsigned IString::indexOf(const char* in_string, unsigned startPos) const {
   if (in_string == nullptr) return 0;
   if (startPos == 0) startPos = 1;
   if (in_string[0] == '\0') return emptyTextPosition(_data, _length, startPos);
-  if (in_string[1] == '\0')
-    return charPosition(_data, _length, in_string[0], startPos);
+  if (in_string[1] == '\0') return indexOf(in_string[0], startPos);
   if (startPos > _length) return 0;  // no room for two bytes
   // Occurrences count only before the first NUL byte from startPos on.
   return firstTextPosition(in_string, _data + startPos - 1,

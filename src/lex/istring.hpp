@@ -722,6 +722,16 @@ struct hash<IString> {
   /// The hash of the characters of aString before its first NUL byte.
   MORVEK_API std::size_t operator()(const IString& aString) const noexcept;
 };
+#if defined(__GLIBCXX__)
+/// @cond
+// libstdc++'s unordered containers keep each element's hash beside it when
+// the hash is marked as not fast, as std::string's is, instead of hashing
+// the elements again as they walk a bucket and when they grow: hashing an
+// IString's text costs what hashing a std::string's does.
+template <>
+struct __is_fast_hash<hash<IString> > : public false_type {};
+/// @endcond
+#endif
 }  // namespace std
 
 #endif  // MORVEK_ISTRING_HPP_
