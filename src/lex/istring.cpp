@@ -39,7 +39,6 @@ using morvek::internal::lowerBeforeNul;
 using morvek::internal::newBuffer;
 using morvek::internal::OwnedText;
 using morvek::internal::Radix;
-using morvek::internal::sameTextBeforeNul;
 using morvek::internal::textEnd;
 using morvek::internal::textLength;
 using morvek::internal::TextSpan;
@@ -220,41 +219,17 @@ IString::CompareResult IString::compare(const char* p1, const char* p2) {
   return rc == 0 ? Equal : (rc < 0 ? Less : Greater);
 }
 
-namespace {
-
-// Texts that differ, or that are the same up to a NUL byte: one scan up to
-// the first byte that differs or is NUL. Not in line, so that == on texts
-// of one length makes no other call than memcmp.
-__attribute__((noinline)) Boolean sameBeforeNul(const char* p1, const char* p2,
-                                                std::size_t shorter) {
-  return sameTextBeforeNul(p1, p2, shorter + 1) ? True : False;
-}
-
-}  // namespace
-
-// Both buffers hold the shorter length and a terminator. Texts of one
-// length that memcmp finds the same are equal (their terminators are too);
-// any other pair is decided by one scan up to the first byte that differs
-// or is NUL.
-Boolean operator==(const IString& string1, const IString& string2) {
-  const char* p1 = string1._data;
-  const char* p2 = string2._data;
-  if (p1 == nullptr || p2 == nullptr) return p1 == p2;
-  const unsigned length1 = string1._length, length2 = string2._length;
-  if (length1 != length2)
-    return sameBeforeNul(p1, p2, std::min(length1, length2));
-  if (std::memcmp(p1, p2, length1) == 0) return True;
-  return sameBeforeNul(p1, p2, length1);
-}
+// The inline == and != of istring.hpp, emitted here too: programs built
+// before they were inline call them in morvek.so.
+using StringComparison = Boolean (*)(const IString&, const IString&);
+[[maybe_unused]] __attribute__((used))
+const StringComparison kEmittedComparisons[] = {&operator==, &operator!= };
 
 Boolean operator==(const IString& string1, const char* string2) {
   return IString::compare(string1._data, string2) == IString::Equal;
 }
 Boolean operator==(const char* string1, const IString& string2) {
   return IString::compare(string1, string2._data) == IString::Equal;
-}
-Boolean operator!=(const IString& string1, const IString& string2) {
-  return !(string1 == string2);
 }
 Boolean operator!=(const IString& string1, const char* string2) {
   return !(string1 == string2);

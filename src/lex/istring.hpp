@@ -36,6 +36,7 @@
 /// (comparison, concatenation, stream output) and std::hash<IString>.
 
 #include <cstddef>
+#include <cstring>
 #include <iosfwd>
 #include <string>
 #if __cplusplus >= 201703L
@@ -83,10 +84,12 @@ struct OwnedText;
 /// every string that has a buffer, the empty string included; two null
 /// strings are equal. Each returns 1 or 0. Example: IString("abc") < "abd"
 /// gives 1.
-MORVEK_API Boolean operator==(const IString& string1, const IString& string2);
+MORVEK_API inline Boolean operator==(const IString& string1,
+                                     const IString& string2);
 MORVEK_API Boolean operator==(const IString& string1, const char* string2);
 MORVEK_API Boolean operator==(const char* string1, const IString& string2);
-MORVEK_API Boolean operator!=(const IString& string1, const IString& string2);
+MORVEK_API inline Boolean operator!=(const IString& string1,
+                                     const IString& string2);
 MORVEK_API Boolean operator!=(const IString& string1, const char* string2);
 MORVEK_API Boolean operator!=(const char* string1, const IString& string2);
 MORVEK_API Boolean operator<(const IString& string1, const IString& string2);
@@ -675,6 +678,37 @@ inline IString::operator unsigned char*() const {
   return reinterpret_cast<unsigned char*>(_data);
 }
 inline char* IString::data() const { return _data; }
+
+// == and != on two strings, inline: strings whose first eight characters
+// (or first one, when a buffer holds fewer) differ before a NUL byte are
+// unequal, and strings of one length that memcmp finds the same are equal,
+// without a call into the library; any other pair is compared with the
+// second string's text (a const char*), which gives the same result.
+// morvek.so defines both as well, for programs built before they were
+// inline.
+inline Boolean operator==(const IString& string1, const IString& string2) {
+  const char* p1 = string1._data;
+  const char* p2 = string2._data;
+  if (p1 == 0 || p2 == 0) return p1 == p2;
+  if (string1._length >= 7 && string2._length >= 7) {  // buffers of 8 or more
+    unsigned long long x, y;
+    std::memcpy(&x, p1, 8);
+    std::memcpy(&y, p2, 8);
+    // Not the same, and no NUL byte in the first string's eight.
+    if (x != y &&
+        ((x - 0x0101010101010101ull) & ~x & 0x8080808080808080ull) == 0)
+      return False;
+  } else if (p1[0] != p2[0]) {
+    return False;
+  }
+  if (string1._length == string2._length &&
+      std::memcmp(p1, p2, string1._length) == 0)
+    return True;
+  return string1 == p2;
+}
+inline Boolean operator!=(const IString& string1, const IString& string2) {
+  return !(string1 == string2);
+}
 
 /// @cond
 template <>

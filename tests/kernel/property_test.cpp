@@ -258,10 +258,9 @@ TEST_P(Property, ChangeAroundBatches) {
   }
 }
 
-// == and != scan both texts up to the first byte that differs or is NUL, a
-// vector at a time (long texts of one length first by memcmp): lengths
-// around the vectors and that threshold, differences and NUL bytes at
-// every other position, a NUL byte before a difference making texts equal.
+// == and != decide texts of one length by memcmp and others with strcmp:
+// lengths up to and beyond a vector, differences and NUL bytes at every
+// other position, a NUL byte before a difference making texts equal.
 TEST_P(Property, EqualityAroundNulBytes) {
   std::string base;
   while (base.size() < 140) base += "abcdefghijklmnopqrstuvwxyz0123456789_";

@@ -42,9 +42,6 @@ struct VectorKernels {
                           const ByteSearch& search);
   char* (*replace_byte)(char* dest, const char* source, std::size_t length,
                         char byte, TextSpan output);
-  // Whether two texts are the same up to their first NUL byte (see
-  // sameTextBeforeNul below).
-  bool (*same_before_nul)(const char* a, const char* b, std::size_t n);
   void (*convert_case)(unsigned char* p, std::size_t length,
                        const CaseMapping& mapping);
   bool (*all_digits_of)(DigitClass digits, const char* p, std::size_t length);
@@ -62,14 +59,6 @@ inline std::size_t occurrencesOf(const char* p, std::size_t length, char c) {
   return activeKernels()
       .count_byte(p, length, ByteSearch{~std::size_t{0}, c, false})
       .count;
-}
-
-// Whether the texts at `a` and `b`, both readable for `n` >= 1 bytes, are
-// the same up to and including the first NUL byte of `a`, which one of
-// them has within those n bytes: as strcmp would say, reading only up to
-// the first byte that differs or is NUL.
-inline bool sameTextBeforeNul(const char* a, const char* b, std::size_t n) {
-  return activeKernels().same_before_nul(a, b, n);
 }
 
 // The widths this build has and this processor runs, narrowest first.

@@ -36,13 +36,7 @@ inline void convertCase(unsigned char* p, std::size_t length,
                         const CaseMapping& mapping) {
   convertCaseByTable(p, length, mapping);
 }
-inline bool sameBeforeNul(const char* a, const char* b, std::size_t n) {
-  for (std::size_t k = 0; k < n; ++k) {
-    if (a[k] != b[k]) return false;
-    if (a[k] == '\0') return true;
-  }
-  return true;
-}
+
 inline bool allDigitsOf(DigitClass digits, const char* p, std::size_t length) {
   return allDigitsOfByByte(digits, p, length);
 }
