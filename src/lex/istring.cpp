@@ -367,10 +367,7 @@ Boolean IString::isHexDigits() const {
   return allHexDigits(_data, _length) ? True : False;
 }
 
-// Not in line in indexOf of a text, which then calls nothing else before
-// its search.
-__attribute__((noinline)) unsigned IString::indexOf(char ch,
-                                                    unsigned startPos) const {
+unsigned IString::indexOf(char ch, unsigned startPos) const {
   if (startPos == 0) startPos = 1;
   if (startPos > _length) return 0;
   const void* hit =
@@ -378,29 +375,12 @@ __attribute__((noinline)) unsigned IString::indexOf(char ch,
   return hit ? positionIn(_data, static_cast<const char*>(hit)) : 0;
 }
 
-namespace {
-
-// indexOf of the empty text: where the scan from startPos (at least 1)
-// stops, at the first NUL byte or after the end. Not in line: indexOf
-// calls nothing else before its search.
-__attribute__((noinline)) unsigned emptyTextPosition(const char* data,
-                                                     unsigned length,
-                                                     unsigned startPos) {
-  if (length == 0 || startPos > length + 1) return 0;
-  const char* from = data + startPos - 1;
-  return positionIn(data, from + textEnd(from, length - startPos + 1));
-}
-
-}  // namespace
-
-// A needle of two bytes or more is measured by the search itself (see
-// findTextBeforeNul); the empty needle and one byte are told apart here.
+// The search measures the needle and tells its lengths 0 and 1 apart (see
+// firstTextPosition), so that this makes one call.
 unsigned IString::indexOf(const char* in_string, unsigned startPos) const {
-  if (in_string == nullptr) return 0;
+  if (in_string == nullptr || _length == 0) return 0;
   if (startPos == 0) startPos = 1;
-  if (in_string[0] == '\0') return emptyTextPosition(_data, _length, startPos);
-  if (in_string[1] == '\0') return indexOf(in_string[0], startPos);
-  if (startPos > _length) return 0;  // no room for two bytes
+  if (startPos > _length + 1) return 0;
   // Occurrences count only before the first NUL byte from startPos on.
   return firstTextPosition(in_string, _data + startPos - 1,
                            _length - startPos + 1, startPos);
@@ -415,11 +395,7 @@ unsigned IString::lastIndexOf(char ch, unsigned endPos) const {
 
 unsigned IString::lastIndexOf(const char* in_string, unsigned endPos) const {
   if (in_string == nullptr) return 0;
-  if (in_string[0] != '\0' && in_string[1] == '\0')
-    return lastIndexOf(in_string[0], endPos);
   if (endPos > _length) endPos = _length;
-  if (in_string[0] == '\0') return endPos + 1;
-  if (endPos == 0) return 0;
   // Occurrences count only before the first NUL byte of the text.
   return lastTextPosition(in_string, _data, endPos, 1);
 }

@@ -61,11 +61,13 @@ class SubstringFinder {
 };
 
 // The position of the leftmost / rightmost occurrence of the
-// NUL-terminated `needle`, at least two bytes long, within [text, text +
-// text_length) that starts before its first NUL byte (such an occurrence
-// lies wholly before it), the text's first byte being at `text_position`;
-// 0 for none. With `text_position` the 1-based position of `text` in a
-// string, that is the position IString's searches return. The needle is
+// NUL-terminated `needle` within [text, text + text_length) that starts
+// before its first NUL byte (such an occurrence lies wholly before it), the
+// text's first byte being at `text_position`; 0 for none. The empty needle
+// is found at the first NUL byte or just after the text (backward: just
+// after the text), and a one-byte needle among all the bytes, NUL bytes
+// included: with `text_position` the 1-based position of `text` in a
+// string, these are the positions IString's searches return. The needle is
 // measured by the search itself, so that a short text costs one call.
 inline unsigned firstTextPosition(const char* needle, const char* text,
                                   std::size_t text_length,
