@@ -251,8 +251,9 @@ class Driver {
           if (kind == 1) w[a] = w[b].asString();
           if (kind >= 2) w[a] = SLOT_T(w[b]);
         });
-      case kFixed:
-        return go([&](auto& w) { w[a] = SLOT_T(t.get(w), n, pad); });
+      case kFixed:  // from a text, or (odd kind) possibly a slot's buffer
+        return go(
+            [&](auto& w) { w[a] = SLOT_T((kind & 1 ? s : t).get(w), n, pad); });
       case kNumber:
         return go([&](auto& w) {
           using T = SLOT_T;

@@ -689,7 +689,7 @@ inline char* IString::data() const { return _data; }
 inline Boolean operator==(const IString& string1, const IString& string2) {
   const char* p1 = string1._data;
   const char* p2 = string2._data;
-  if (p1 == 0 || p2 == 0) return p1 == p2;
+  if (p1 == nullptr || p2 == nullptr) return p1 == p2;
   if (string1._length >= 7 && string2._length >= 7) {  // buffers of 8 or more
     unsigned long long x, y;
     std::memcpy(&x, p1, 8);
