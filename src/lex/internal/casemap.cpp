@@ -50,7 +50,7 @@ constexpr AsciiTable kAsciiLower = asciiTable(false);
 // them needs no comparison.
 struct CLocaleTables {
   CLocaleTables() {
-    const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+    const locale_t c = newlocale(LC_ALL_MASK, "C", nullptr);
     upper = c ? c->__ctype_toupper : nullptr;
     lower = c ? c->__ctype_tolower : nullptr;
   }
