@@ -6,14 +6,27 @@
 // Times are the thread's processor time; freed memory is kept for reuse
 // (see main). Each case is timed in rounds that
 // alternate the two sizes, and the median round is kept, so that a burst of
-// load on a shared machine moves both sizes alike. Prints one JSON object:
+// load on a shared machine moves both sizes alike.
+//
+// Dense one-character replacement (every byte of a text of 'a' a hit,
+// outputs of 0, 1 and 2 bytes) is also timed at 1, 16 and 32 MiB, in the
+// same allocator state and, in a child process forked before that state is
+// set, with glibc's malloc at its defaults, which hands freed memory back
+// to the kernel and maps large blocks afresh: there each call also pays
+// for the kernel's zeroing of the pages its results take.
+//
+// Prints one JSON object:
 // {"cases": [{"name", "family", "ns_per_byte_1m", "ns_per_byte_16m", "ratio",
-// "gbps_16m"}, ...]}.
+// "gbps_16m"}, ...],
+//  "dense": [{"name", "output", "gbps_kept": [1, 16, 32 MiB],
+//  "gbps_default": [...]}, ...]}.
 //
 //   morvek_scaling [rounds [filter]]   (default 5 rounds; only the cases
 //                                      whose name holds `filter`)
 
 #include <malloc.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -213,6 +226,80 @@ double median(std::vector<double> v) {
   return v[v.size() / 2];
 }
 
+// Dense one-character replacement: each form with outputs of 0, 1 and 2
+// bytes, on a text of 'a' at each of kDenseSizes.
+constexpr std::size_t kDenseSizes[] = {
+    std::size_t{1} << 20, std::size_t{16} << 20, std::size_t{32} << 20};
+constexpr const char* kOutputs[] = {"", "b", "bc"};
+
+const std::vector<Case>& denseCases() {
+  static const std::vector<Case> all = [] {
+    std::vector<Case> cases;
+    for (const char* out : kOutputs) {
+      const std::string text = std::string("\"a\", \"") + out + "\")";
+      // The names live as long as the program.
+      const auto name = [](const std::string& n) { return strdup(n.c_str()); };
+      cases.push_back({"dense", name("change(" + text), "a",
+                       [out](IString& s) { keep(s.change("a", out)); }, true});
+      cases.push_back(
+          {"dense", name("static change(s, " + text), "a",
+           [out](IString& s) { keep(IString::change(s, "a", out)); }, false});
+      cases.push_back({"dense", name("translate(" + text), "a",
+                       [out](IString& s) { keep(s.translate("a", out)); },
+                       true});
+    }
+    return cases;
+  }();
+  return all;
+}
+
+// GB/s of each dense case at each size, the median of `rounds` timings, in
+// the allocator state of the calling process: case after case, size after
+// size.
+std::vector<double> denseThroughputs(int rounds) {
+  std::vector<double> gbps;
+  for (const Case& c : denseCases())
+    for (std::size_t size : kDenseSizes) {
+      const IString input(std::string(size, 'a'));
+      const std::size_t calls = std::max<std::size_t>(1, (64 << 20) / size);
+      std::vector<double> ns_per_byte;
+      for (int r = 0; r < rounds; ++r)
+        ns_per_byte.push_back(timeOnce(c, input, calls));
+      gbps.push_back(1.0 / median(ns_per_byte));
+    }
+  return gbps;
+}
+
+// denseThroughputs with glibc's malloc at its defaults, in a child process
+// forked before main changes them; zeros if the child fails.
+std::vector<double> denseWithDefaultMalloc(int rounds) {
+  const std::size_t count = denseCases().size() * std::size(kDenseSizes);
+  std::vector<double> gbps(count, 0.0);
+  int fd[2];
+  if (pipe(fd) != 0) return gbps;
+  const pid_t child = fork();
+  if (child == 0) {
+    close(fd[0]);
+    const std::vector<double> measured = denseThroughputs(rounds);
+    const ssize_t written =
+        write(fd[1], measured.data(), measured.size() * sizeof(double));
+    _exit(written == ssize_t(count * sizeof(double)) ? 0 : 1);
+  }
+  close(fd[1]);
+  std::size_t got = 0;
+  char* const into = reinterpret_cast<char*>(gbps.data());
+  for (ssize_t n;
+       got < count * sizeof(double) &&
+       (n = read(fd[0], into + got, count * sizeof(double) - got)) > 0;)
+    got += static_cast<std::size_t>(n);
+  close(fd[0]);
+  int status = 0;
+  waitpid(child, &status, 0);
+  if (got != count * sizeof(double) || status != 0)
+    std::fill(gbps.begin(), gbps.end(), 0.0);
+  return gbps;
+}
+
 std::string jsonText(const std::string& s) {
   std::string r = "\"";
   for (char c : s) {
@@ -225,6 +312,10 @@ std::string jsonText(const std::string& s) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+  const std::string filter = argc > 2 ? argv[2] : "";
+  const std::vector<double> dense_default =
+      filter.empty() ? denseWithDefaultMalloc(rounds) : std::vector<double>();
   // Freed memory stays in the process and is reused, so that the table
   // measures the operations rather than the kernel handing out (and
   // zeroing) fresh pages for every result of 16 MiB or more; on a virtual
@@ -232,10 +323,8 @@ int main(int argc, char** argv) {
   mallopt(M_MMAP_MAX, 0);
   mallopt(M_TRIM_THRESHOLD, 1 << 30);
   mallopt(M_TOP_PAD, 64 << 20);
-  const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
   std::printf("{\"cases\": [\n");
   bool first = true;
-  const std::string filter = argc > 2 ? argv[2] : "";
   for (const Case& c : cases()) {
     if (std::string(c.name).find(filter) == std::string::npos) continue;
     const IString small(repeat(c.unit, kSmall));
@@ -259,6 +348,21 @@ int main(int argc, char** argv) {
         jsonText(c.name).c_str(), s, l, l / s, 1.0 / l);
     std::fflush(stdout);
     first = false;
+  }
+  std::printf("\n],\n\"dense\": [\n");
+  if (!dense_default.empty()) {
+    const std::vector<double> kept = denseThroughputs(rounds);
+    const std::vector<Case>& dense = denseCases();
+    const std::size_t sizes = std::size(kDenseSizes);
+    for (std::size_t k = 0; k < dense.size(); ++k) {
+      const double* g = &kept[k * sizes];
+      const double* d = &dense_default[k * sizes];
+      std::printf(
+          "%s  {\"name\": %s, \"output\": %zu, \"gbps_kept\": [%.4f, %.4f, "
+          "%.4f], \"gbps_default\": [%.4f, %.4f, %.4f]}",
+          k == 0 ? "" : ",\n", jsonText(dense[k].name).c_str(),
+          std::strlen(kOutputs[k / 3]), g[0], g[1], g[2], d[0], d[1], d[2]);
+    }
   }
   std::printf("\n]}\n");
   return 0;

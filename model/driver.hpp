@@ -251,8 +251,9 @@ class Driver {
           if (kind == 1) w[a] = w[b].asString();
           if (kind >= 2) w[a] = SLOT_T(w[b]);
         });
-      case kFixed:
-        return go([&](auto& w) { w[a] = SLOT_T(t.get(w), n, pad); });
+      case kFixed:  // from a text, or (odd kind) possibly a slot's buffer
+        return go(
+            [&](auto& w) { w[a] = SLOT_T((kind & 1 ? s : t).get(w), n, pad); });
       case kNumber:
         return go([&](auto& w) {
           using T = SLOT_T;
@@ -372,7 +373,7 @@ class Driver {
         return go([&](auto& w) {
           const char *in_chars = s.get(w), *out_chars = t.get(w);
           auto& x = w[a];
-          const int f = form % 9;
+          const int f = form % 12;
           if (f == 0) x.change(w[b], w[c], p, n);
           if (f == 1) x.change(w[b], out_chars, p, n);
           if (f == 2) x.change(in_chars, w[c], p, n);
@@ -382,6 +383,9 @@ class Driver {
           if (f == 6) x.translate(w[b], out_chars, pad);
           if (f == 7) x.translate(in_chars, w[c], pad);
           if (f == 8) x.translate(in_chars, out_chars, pad);
+          if (f == 9) x = SLOT_T::change(w[b], in_chars, out_chars, p, n);
+          if (f == 10) x = SLOT_T::change(w[b], in_chars, w[c], p, n);
+          if (f == 11) x = SLOT_T::change(w[b], w[c], out_chars, p, n);
         });
       case kWords:
         return go([&](auto& w) {

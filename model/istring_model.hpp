@@ -334,7 +334,10 @@ class Str {
   Str& translate(const A& in, const B& out, char = ' ') {
     return replace(arg(in), arg(out), 1, 0xFFFFFFFFu);
   }
-  static Str change(Str a, const Str& in, const Str& out, unsigned start = 1,
+  // The static form, the texts Str or const char* (never a number).
+  template <class A, class B,
+            class = std::enable_if_t<!std::is_arithmetic<B>::value>>
+  static Str change(Str a, const A& in, const B& out, unsigned start = 1,
                     unsigned n = 0xFFFFFFFFu) {
     return a.change(in, out, start, n);
   }

@@ -18,6 +18,7 @@
 #include "internal/radix.hpp"
 #include "internal/replace.hpp"
 #include "internal/textsize.hpp"
+#include "internal/vectorkernels.hpp"
 #include "internal/wordsplit.hpp"
 
 using morvek::internal::allBinaryDigits;
@@ -28,19 +29,21 @@ using morvek::internal::changedText;
 using morvek::internal::ChangeRequest;
 using morvek::internal::checkedLength;
 using morvek::internal::convert;
+using morvek::internal::copyBytes;
 using morvek::internal::copyOf;
 using morvek::internal::decimalText;
-using morvek::internal::isWhiteSpace;
+using morvek::internal::firstTextPosition;
 using morvek::internal::kEveryOccurrence;
-using morvek::internal::lowerInPlace;
+using morvek::internal::lastTextPosition;
+using morvek::internal::lowerBeforeNul;
 using morvek::internal::newBuffer;
 using morvek::internal::OwnedText;
 using morvek::internal::Radix;
-using morvek::internal::SubstringFinder;
 using morvek::internal::textEnd;
 using morvek::internal::textLength;
 using morvek::internal::TextSpan;
-using morvek::internal::upperInPlace;
+using morvek::internal::upperBeforeNul;
+using morvek::internal::WhiteSpace;
 using morvek::internal::WordSpan;
 using morvek::internal::WordWalker;
 
@@ -66,7 +69,7 @@ OwnedText padded(TextSpan text, unsigned width, Align align, char pad) {
   const unsigned before = align == Align::kLeft ? 0 : width - text.length;
   const unsigned after = width - before - text.length;
   if (before != 0) std::memset(buffer, pad, before);
-  if (text.length != 0) std::memcpy(buffer + before, text.data, text.length);
+  copyBytes(buffer + before, text.data, text.length);
   if (after != 0) std::memset(buffer + before + text.length, pad, after);
   buffer[width] = '\0';
   return OwnedText{buffer, width};
@@ -126,12 +129,18 @@ IString::IString(unsigned char ch) : IString(static_cast<char>(ch)) {}
 
 IString::IString(double data) { takeOver(decimalText(data), _length, _data); }
 
+// The characters up to the first NUL byte, then the padding: one call of
+// memchr, the copy in line for a short text.
 IString::IString(const void* pBuffer, unsigned lenBuffer, char padCharacter) {
   const char* source = static_cast<const char*>(pBuffer);
-  const unsigned count =
-      source ? static_cast<unsigned>(textEnd(source, lenBuffer)) : 0;
-  takeOver(padded({source, count}, lenBuffer, Align::kLeft, padCharacter),
-           _length, _data);
+  char* buffer = newBuffer(lenBuffer);
+  const std::size_t kept = source ? textEnd(source, lenBuffer) : 0;
+  copyBytes(buffer, source, kept);
+  if (kept != lenBuffer)
+    std::memset(buffer + kept, padCharacter, lenBuffer - kept);
+  buffer[lenBuffer] = '\0';
+  _data = buffer;
+  _length = lenBuffer;
 }
 
 IString::~IString() { delete[] _data; }
@@ -210,27 +219,17 @@ IString::CompareResult IString::compare(const char* p1, const char* p2) {
   return rc == 0 ? Equal : (rc < 0 ? Less : Greater);
 }
 
-// Both lengths are known: when the bytes up to the shorter length and its
-// terminator are the same, the texts up to their first NUL are the same, so
-// one memcmp decides most calls. Only after a difference can a NUL byte
-// before it still make them equal, and strcmp decides that.
-Boolean operator==(const IString& string1, const IString& string2) {
-  const char* p1 = string1._data;
-  const char* p2 = string2._data;
-  if (p1 == nullptr || p2 == nullptr) return p1 == p2;
-  const std::size_t shorter = std::min(string1._length, string2._length);
-  if (std::memcmp(p1, p2, shorter) == 0 && p1[shorter] == p2[shorter])
-    return True;
-  return std::strcmp(p1, p2) == 0;
-}
+// The inline == and != of istring.hpp, emitted here too: programs built
+// before they were inline call them in morvek.so.
+using StringComparison = Boolean (*)(const IString&, const IString&);
+[[maybe_unused]] __attribute__((used))
+const StringComparison kEmittedComparisons[] = {&operator==, &operator!= };
+
 Boolean operator==(const IString& string1, const char* string2) {
   return IString::compare(string1._data, string2) == IString::Equal;
 }
 Boolean operator==(const char* string1, const IString& string2) {
   return IString::compare(string1, string2._data) == IString::Equal;
-}
-Boolean operator!=(const IString& string1, const IString& string2) {
-  return !(string1 == string2);
 }
 Boolean operator!=(const IString& string1, const char* string2) {
   return !(string1 == string2);
@@ -376,19 +375,15 @@ unsigned IString::indexOf(char ch, unsigned startPos) const {
   return hit ? positionIn(_data, static_cast<const char*>(hit)) : 0;
 }
 
+// The search measures the needle and tells its lengths 0 and 1 apart (see
+// firstTextPosition), so that this makes one call.
 unsigned IString::indexOf(const char* in_string, unsigned startPos) const {
-  if (in_string == nullptr) return 0;
-  const std::size_t n = std::strlen(in_string);
-  if (n == 1) return indexOf(in_string[0], startPos);
+  if (in_string == nullptr || _length == 0) return 0;
   if (startPos == 0) startPos = 1;
-  if (_length == 0 || startPos > _length + 1) return 0;
-  const char* from = _data + startPos - 1;
-  const std::size_t rest = _length - startPos + 1;
-  // The empty text is found where the scan stops: at the first NUL byte.
-  if (n == 0) return positionIn(_data, from + textEnd(from, rest));
-  // Occurrences count only before the first NUL byte from `from` on.
-  const char* hit = SubstringFinder(in_string, n).findBeforeNul(from, rest);
-  return hit ? positionIn(_data, hit) : 0;
+  if (startPos > _length + 1) return 0;
+  // Occurrences count only before the first NUL byte from startPos on.
+  return firstTextPosition(in_string, _data + startPos - 1,
+                           _length - startPos + 1, startPos);
 }
 
 unsigned IString::lastIndexOf(char ch, unsigned endPos) const {
@@ -400,15 +395,9 @@ unsigned IString::lastIndexOf(char ch, unsigned endPos) const {
 
 unsigned IString::lastIndexOf(const char* in_string, unsigned endPos) const {
   if (in_string == nullptr) return 0;
-  const std::size_t n = std::strlen(in_string);
-  if (n == 1) return lastIndexOf(in_string[0], endPos);
   if (endPos > _length) endPos = _length;
-  if (n == 0) return endPos + 1;
-  if (endPos == 0) return 0;
   // Occurrences count only before the first NUL byte of the text.
-  const char* hit =
-      SubstringFinder(in_string, n).findLastBeforeNul(_data, endPos);
-  return hit ? positionIn(_data, hit) : 0;
+  return lastTextPosition(in_string, _data, endPos, 1);
 }
 
 unsigned IString::indexOfAnyBut(char ch, unsigned startPos) const {
@@ -433,8 +422,8 @@ unsigned IString::indexOfAnyBut(const char* in_string,
 unsigned IString::occurrencesOf(char ch, unsigned startPos) const {
   if (startPos == 0) startPos = 1;
   if (startPos > _length) return 0;
-  return static_cast<unsigned>(
-      std::count(_data + startPos - 1, _data + _length, ch));
+  return static_cast<unsigned>(morvek::internal::occurrencesOf(
+      _data + startPos - 1, _length - startPos + 1, ch));
 }
 
 // ===========================================================================
@@ -444,7 +433,7 @@ unsigned IString::occurrencesOf(char ch, unsigned startPos) const {
 IString IString::subString(unsigned startPos) const {
   if (startPos == 0) startPos = 1;
   if (startPos > _length) return IString();
-  return subString(startPos, _length - startPos + 1, ' ');
+  return adopt(copied({_data + startPos - 1, _length - startPos + 1}));
 }
 
 IString IString::subString(unsigned startPos, unsigned length,
@@ -566,13 +555,17 @@ void stripEnds(char*& data, unsigned& length, bool leading, bool trailing,
 }
 
 // The copy of `aString` without the white space at the chosen ends, in one
-// buffer of exactly the kept length; the null string stays null.
-IString withoutBlanks(const IString& aString, bool leading, bool trailing) {
+// buffer of exactly the kept length; the null string stays null. In line
+// in each static form: a call would cost a short line more than the rest.
+__attribute__((always_inline)) inline IString withoutBlanks(
+    const IString& aString, bool leading, bool trailing) {
   const char* data = aString;
   if (data == nullptr) return aString;
   unsigned start, end;
-  keptRange(data, aString.length(), leading, trailing, isWhiteSpace, start,
-            end);
+  const WhiteSpace blank;
+  keptRange(
+      data, aString.length(), leading, trailing,
+      [&blank](char c) { return blank.contains(c); }, start, end);
   return IString(std::string_view(data + start, end - start));
 }
 
@@ -580,12 +573,12 @@ IString withoutBlanks(const IString& aString, bool leading, bool trailing) {
 
 // Case changes stop at the first NUL byte, as strupr and strlwr do.
 IString& IString::upperCase() {
-  if (_data != nullptr) upperInPlace(_data, textEnd(_data, _length));
+  if (_data != nullptr) upperBeforeNul(_data, _length);
   return *this;
 }
 
 IString& IString::lowerCase() {
-  if (_data != nullptr) lowerInPlace(_data, textEnd(_data, _length));
+  if (_data != nullptr) lowerBeforeNul(_data, _length);
   return *this;
 }
 
@@ -640,7 +633,8 @@ IString& IString::strip(const char* p, StripMode mode) {
 IString& IString::stripWhitespace(StripMode mode) {
   if (_length == 0) return *this;
   stripEnds(_data, _length, mode == Leading || mode == Both,
-            mode == Trailing || mode == Both, isWhiteSpace);
+            mode == Trailing || mode == Both,
+            [blank = WhiteSpace()](char c) { return blank.contains(c); });
   return *this;
 }
 

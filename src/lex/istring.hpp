@@ -40,6 +40,7 @@
 /// (comparison, concatenation, stream output) and std::hash<IString>.
 
 #include <cstddef>
+#include <cstring>
 #include <iosfwd>
 #include <string>
 #if __cplusplus >= 201703L
@@ -92,7 +93,8 @@ struct OwnedText;
 
 /// True when the two strings hold the same characters before their first
 /// NUL bytes, or are both null.
-MORVEK_API Boolean operator==(const IString& string1, const IString& string2);
+MORVEK_API inline Boolean operator==(const IString& string1,
+                                     const IString& string2);
 /// True when string1 equals the C string string2 (a null pointer counts as the
 /// null string).
 MORVEK_API Boolean operator==(const IString& string1, const char* string2);
@@ -100,7 +102,8 @@ MORVEK_API Boolean operator==(const IString& string1, const char* string2);
 /// null string).
 MORVEK_API Boolean operator==(const char* string1, const IString& string2);
 /// True when operator== is false.
-MORVEK_API Boolean operator!=(const IString& string1, const IString& string2);
+MORVEK_API inline Boolean operator!=(const IString& string1,
+                                     const IString& string2);
 /// True when string1 differs from the C string string2 (a null pointer counts
 /// as the null string).
 MORVEK_API Boolean operator!=(const IString& string1, const char* string2);
@@ -180,6 +183,14 @@ MORVEK_API std::ostream& operator<<(std::ostream& aStream,
 /// file comment of istring.hpp and the guide give the rules that hold for
 /// the whole class.
 class IString {
+  /// @cond
+  // IString, the result of the static change forms whose texts are
+  // pointers, when both are pointers to char (see Texts<char, char> below
+  // the class); with any other type they drop out of overload resolution.
+  template <typename In, typename Out>
+  struct Texts {};
+  /// @endcond
+
  public:
   /// @name Construction, assignment and access
   /// Every constructor gives the object a buffer of its own (copies are
@@ -637,6 +648,30 @@ class IString {
                                    const IString& outputString,
                                    unsigned startPos = 1,
                                    unsigned numChanges = 0xFFFFFFFFu);
+  /// A changed copy of aString, the C strings inputString and outputString
+  /// read up to their first NUL: the copy is changed in place, and no
+  /// string is made of them. Only pointers to char choose this form and the
+  /// two below; any other argument is converted to an IString for the form
+  /// above (a literal 0 is the number 0, that is "0"). Example:
+  /// `IString::change("a\tb", "\t", "  ")` gives `"a  b"`.
+  template <typename In, typename Out>
+  static typename Texts<In, Out>::Changed change(
+      const IString& aString, const In* inputString, const Out* outputString,
+      unsigned startPos = 1, unsigned numChanges = 0xFFFFFFFFu);
+  /// A changed copy of aString, the C string inputString replaced by the
+  /// IString outputString.
+  template <typename In>
+  static typename Texts<In, char>::Changed change(
+      const IString& aString, const In* inputString,
+      const IString& outputString, unsigned startPos = 1,
+      unsigned numChanges = 0xFFFFFFFFu);
+  /// A changed copy of aString, the IString inputString replaced by the C
+  /// string outputString.
+  template <typename Out>
+  static typename Texts<char, Out>::Changed change(
+      const IString& aString, const IString& inputString,
+      const Out* outputString, unsigned startPos = 1,
+      unsigned numChanges = 0xFFFFFFFFu);
   /// @}
 
   /// @name Words
@@ -870,6 +905,73 @@ inline IString::operator unsigned char*() const {
   return reinterpret_cast<unsigned char*>(_data);
 }
 inline char* IString::data() const { return _data; }
+
+// == and != on two strings, inline: strings whose first eight characters
+// (or first one, when a buffer holds fewer) differ before a NUL byte are
+// unequal, and strings of one length that memcmp finds the same are equal,
+// without a call into the library; any other pair is compared with the
+// second string's text (a const char*), which gives the same result.
+// morvek.so defines both as well, for programs built before they were
+// inline.
+inline Boolean operator==(const IString& string1, const IString& string2) {
+  const char* p1 = string1._data;
+  const char* p2 = string2._data;
+  if (p1 == nullptr || p2 == nullptr) return p1 == p2;
+  if (string1._length >= 7 && string2._length >= 7) {  // buffers of 8 or more
+    unsigned long long x, y;
+    std::memcpy(&x, p1, 8);
+    std::memcpy(&y, p2, 8);
+    // Not the same, and no NUL byte in the first string's eight.
+    if (x != y &&
+        ((x - 0x0101010101010101ull) & ~x & 0x8080808080808080ull) == 0)
+      return False;
+  } else if (p1[0] != p2[0]) {
+    return False;
+  }
+  if (string1._length == string2._length &&
+      std::memcmp(p1, p2, string1._length) == 0)
+    return True;
+  return string1 == p2;
+}
+inline Boolean operator!=(const IString& string1, const IString& string2) {
+  return !(string1 == string2);
+}
+
+/// @cond
+template <>
+struct IString::Texts<char, char> {
+  typedef IString Changed;
+};
+/// @endcond
+
+// The static change forms with pointer texts, inline: a copy of aString,
+// changed in place by the member of the same arguments.
+template <typename In, typename Out>
+inline typename IString::Texts<In, Out>::Changed IString::change(
+    const IString& aString, const In* inputString, const Out* outputString,
+    unsigned startPos, unsigned numChanges) {
+  IString result(aString);
+  result.change(inputString, outputString, startPos, numChanges);
+  return result;
+}
+
+template <typename In>
+inline typename IString::Texts<In, char>::Changed IString::change(
+    const IString& aString, const In* inputString, const IString& outputString,
+    unsigned startPos, unsigned numChanges) {
+  IString result(aString);
+  result.change(inputString, outputString, startPos, numChanges);
+  return result;
+}
+
+template <typename Out>
+inline typename IString::Texts<char, Out>::Changed IString::change(
+    const IString& aString, const IString& inputString, const Out* outputString,
+    unsigned startPos, unsigned numChanges) {
+  IString result(aString);
+  result.change(inputString, outputString, startPos, numChanges);
+  return result;
+}
 
 namespace std {
 /// Hashing for unordered containers, consistent with operator==: only the

@@ -29,7 +29,12 @@ int main() {
   char buffer[12];
   ok = ok && list[0] == "a" && set.size() == 3 && set.count("b") == 1 &&
        std::count(s.begin(), s.end(), 'q') == 3 &&
-       strcmpi(itoa(255, buffer, 16), "FF") == 0;
+       strcmpi(itoa(255, buffer, 16), "FF") == 0 &&
+       IString::change(t, "b", "xy") == "axyd" &&
+       IString::change(t, IString("d"), "!") == "ab!" &&
+       IString::change(t, "a", IString()) == "bd" &&
+       IString::change(t, std::string("d"), "e", 1, 1) == "abe" &&
+       IString::change("0a0", 0, "z") == "zaz";  // 0 is the number
 #if __cplusplus >= 201703L
   const std::string_view view("v\0w", 3);
   IString from_view = view;

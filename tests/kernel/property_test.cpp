@@ -62,8 +62,8 @@ Step searchFor(const Arg& needle, unsigned p, char ch = 'a') {
   return Step(driver::kSearch).variant(1).at(p).input(needle).ch(ch);
 }
 
-// change (form 3) or translate (form 8) of slot 1, texts given as const
-// char*.
+// change (form 3), translate (form 8) or the static change of slot 0
+// (form 9) into slot 1, texts given as const char*.
 Step replaceIn1(const char* in, const char* out, unsigned start, unsigned limit,
                 int form) {
   return Step(driver::kChange)
@@ -132,7 +132,7 @@ TEST_P(Property, NeedlesAtEveryOffset) {
   // clang-format off
   const std::string needles[] = {
       "ab", "qu", "zz", "  ", "ee", "e,", "X#", "the", "eee", "   ", "e,e",
-      "of.", "#include", "Xylophone", "ambidextrous", "the people and the",
+      "equal to fifteen", "seventeen or more", "of.", "#include", "Xylophone", "ambidextrous", "the people and the",
       "government of the people, by the people, for the people",
       "aaaaaaaaaaaaaaab", "baaaaaaaaaaaaaaa", "abababababababac", "\x80\xff",
       "\xe9t\xe9", "x = y;", std::string(40, 'a') + "b" + std::string(40, 'a'),
@@ -141,7 +141,8 @@ TEST_P(Property, NeedlesAtEveryOffset) {
   for (const std::string& needle : needles) {
     const unsigned m = unsigned(needle.size());
     std::vector<unsigned> lengths = {m, m + 1, m + 2, m + 5};
-    for (unsigned l : {15, 16, 17, 31, 32, 33, 63, 64, 65, 127, 128, 129, 700})
+    for (unsigned l :
+         {15, 16, 17, 31, 32, 33, 63, 64, 65, 127, 128, 129, 255, 257, 700})
       if (l > m + 5) lengths.push_back(l);
     for (unsigned n : lengths)
       for (unsigned at = 0; at + m <= n; at += n <= 66 ? 1 : 7) {
@@ -241,7 +242,9 @@ TEST_P(Property, ChangeAroundBatches) {
                                           : limit % 3 ? "b"
                                                       : "bc",
                                           start, limit, 3));
-      prog.then(copy).then(replaceIn1(in, "xyz", 1, 0, 8));
+      prog.then(copy)
+          .then(replaceIn1(in, "xyz", 1, 0, 8))
+          .then(replaceIn1(in, "", 2, 9, 9));  // static, copying slot 0
     }
     // The object itself or its own buffer as the input or output string.
     prog.then(copy)
@@ -260,12 +263,15 @@ TEST_P(Property, ChangeAroundBatches) {
   }
 }
 
-// == and != with both lengths known decide by one comparison of the bytes
-// when they agree; after a difference a NUL byte before it can still make
-// the texts equal.
+// == and != decide texts of one length by memcmp and others with strcmp:
+// lengths up to and beyond a vector, differences and NUL bytes at every
+// other position, a NUL byte before a difference making texts equal.
 TEST_P(Property, EqualityAroundNulBytes) {
-  const std::string base = "abcdefghijklmnopqrstuvwxyz0123456789ABCDEFGHIJK";
-  for (unsigned len1 = 0; len1 <= base.size(); len1 += 3) {
+  std::string base;
+  while (base.size() < 140) base += "abcdefghijklmnopqrstuvwxyz0123456789_";
+  for (unsigned len1 :
+       {0u,  1u,  2u,  3u,  6u,  7u,  8u,  9u,  15u, 16u,  17u,
+        23u, 31u, 32u, 33u, 47u, 63u, 64u, 65u, 66u, 127u, 129u}) {
     const Program prog = Program()
                              .then(Step(driver::kCompare).on(0, 1))
                              .then(Step(driver::kCompare).on(1, 0));
@@ -278,6 +284,46 @@ TEST_P(Property, EqualityAroundNulBytes) {
           if (nul < b.size()) b[nul] = '\0';
           expectAgree({a, b}, prog);
         }
+  }
+}
+
+// Texts of every length up to 130 (the vectors, their partial loads and
+// stores, their last blocks overlapping the one before, the narrower widths
+// under each), a NUL byte or a byte from 0x80 on placed by the length:
+// searches from every start position for needles around the in-line
+// measure (15 to 17 bytes), one-byte replacement with outputs of 0 to 3
+// bytes and limits that end inside a block, case conversion, fixed-width
+// construction from each text.
+TEST_P(Property, EveryLengthAndStart) {
+  std::mt19937 rng(5);
+  const std::string needles[] = {"",
+                                 "a",
+                                 "ab",
+                                 "ba",
+                                 "bab",
+                                 "abaabbab",
+                                 "abaabbababaabba",
+                                 "abaabbababaabbab",
+                                 "abaabbababaabbaba"};
+  for (unsigned n = 0; n <= 130; ++n) {
+    std::string text = textOf(rng, n, n % 3 ? "ab" : "aab");
+    if (n % 4 == 1) text[n / 2] = '\0';
+    if (n % 4 == 2) text[n / 3] = '\xE9';
+    Program prog;
+    for (unsigned p = 0; p <= n + 1; p += n <= 66 ? 1 : 5) {
+      const std::string& needle = needles[p % 9];
+      prog.then(searchFor(Arg::of(needle), p, "ab\0"[p % 3]))
+          .then(Step(driver::kCopy).on(1, 0))
+          .then(replaceIn1("a", std::string("xyz").substr(0, p % 4).c_str(), p,
+                           p % 5 ? p % 5 : ~0u, p % 7 ? 3 : 9))
+          .then(Step(driver::kStrip).on(1, 2).form(10 + p % 4))
+          .then(Step(driver::kFixed)
+                    .on(3)
+                    .variant(1)
+                    .count(p)
+                    .input(Arg::slot(0)));
+    }
+    expectAgree({text}, prog);
   }
 }
 

@@ -20,11 +20,13 @@
 //   V::lowest(a, b)           zero exactly where a's or b's byte is zero
 //   V::bits(x)                a Mask with bit k set where x holds for byte k
 //   V::signs(v)               a Mask of the top bits of the bytes of v
+//   V::countOf(m)             the number of bits set in a Mask of bits()
 //
 // Bit k of a mask and byte k of a vector always stand for the byte at p + k,
 // whatever the byte order of the machine. A width with kPartialLoads also
 // has V::loadFirst(p, n): the n <= kWidth bytes at p followed by zeros,
-// reading nothing beyond them.
+// reading nothing beyond them, and V::storeFirst(p, n, v): the first n
+// bytes of v stored at p, nothing beyond them written.
 //
 // Swar (eight bytes in a 64-bit integer) compiles everywhere and is what a
 // build without vector instructions runs; x86-64 adds SSE2, AVX2 and
@@ -51,6 +53,15 @@ namespace morvek {
 namespace internal {
 
 using Mask = std::uint64_t;
+
+// The number of bits set in the low 16 bits of `m` (the others are 0), in
+// arithmetic: for the widths whose instruction set has no count of bits.
+inline std::size_t lowBitCount(Mask m) {
+  m -= (m >> 1) & 0x5555;
+  m = (m & 0x3333) + ((m >> 2) & 0x3333);
+  m = (m + (m >> 4)) & 0x0F0F;
+  return static_cast<std::size_t>((m + (m >> 8)) & 0x1F);
+}
 
 // Eight bytes in a 64-bit integer, byte k of memory in bits 8k..8k+7. A
 // test holds where a byte's top bit (0x80) is set.
@@ -108,6 +119,7 @@ struct Swar {
   // Gathers the top bit of each byte into bits 0..7.
   static Mask bits(Cmp x) { return ((x >> 7) * 0x0102040810204080ull) >> 56; }
   static Mask signs(Reg v) { return bits(v & kHigh); }
+  static std::size_t countOf(Mask m) { return lowBitCount(m); }
 
  private:
   static Reg inMemoryOrder(Reg r) {
@@ -197,6 +209,7 @@ struct Sse2 {
     return static_cast<unsigned>(_mm_movemask_epi8(x));
   }
   static Mask signs(Reg v) { return bits(v); }
+  static std::size_t countOf(Mask m) { return lowBitCount(m); }
 };
 
 MORVEK_TARGET_BEGIN("avx2")
@@ -252,10 +265,15 @@ struct Avx2 {
     return static_cast<unsigned>(_mm256_movemask_epi8(x));
   }
   static Mask signs(Reg v) { return bits(v); }
+  static std::size_t countOf(Mask m) {
+    return static_cast<std::size_t>(_mm_popcnt_u64(m));
+  }
 };
 MORVEK_TARGET_END
 
-MORVEK_TARGET_BEGIN("avx512bw")
+// With BMI2, which every processor with AVX-512 BW has: the masks of the
+// partial loads and stores in one instruction.
+MORVEK_TARGET_BEGIN("avx512bw,bmi2")
 struct Avx512 {
   static constexpr std::size_t kWidth = 64;
   static constexpr bool kPartialLoads = true;
@@ -264,9 +282,12 @@ struct Avx512 {
   static Reg splat(char c) { return _mm512_set1_epi8(c); }
   static Reg load(const char* p) { return _mm512_loadu_si512(p); }
   static Reg loadFirst(const char* p, std::size_t n) {
-    return _mm512_maskz_loadu_epi8(n >= 64 ? ~Mask{0} : (Mask{1} << n) - 1, p);
+    return _mm512_maskz_loadu_epi8(firstBytes(n), p);
   }
   static void store(char* p, Reg v) { _mm512_storeu_si512(p, v); }
+  static void storeFirst(char* p, std::size_t n, Reg v) {
+    _mm512_mask_storeu_epi8(p, firstBytes(n), v);
+  }
   static Cmp eq(Reg a, Reg b) { return _mm512_cmpeq_epi8_mask(a, b); }
   static Cmp inRange(Reg v, char lo, char hi) {
     return _mm512_cmple_epu8_mask(_mm512_sub_epi8(v, splat(lo)),
@@ -309,6 +330,15 @@ struct Avx512 {
   static Reg lowest(Reg a, Reg b) { return _mm512_min_epu8(a, b); }
   static Mask bits(Cmp x) { return x; }
   static Mask signs(Reg v) { return _mm512_movepi8_mask(v); }
+  static std::size_t countOf(Mask m) {
+    return static_cast<std::size_t>(_mm_popcnt_u64(m));
+  }
+
+ private:
+  // The lowest n bits, n <= 64.
+  static Mask firstBytes(std::size_t n) {
+    return _bzhi_u64(~0ull, static_cast<unsigned>(n));
+  }
 };
 MORVEK_TARGET_END
 #endif  // MORVEK_X86
@@ -360,6 +390,7 @@ struct Neon {
            (static_cast<Mask>(vaddv_u8(vget_high_u8(m))) << 8);
   }
   static Mask signs(Reg v) { return bits(vcgeq_u8(v, vdupq_n_u8(0x80))); }
+  static std::size_t countOf(Mask m) { return lowBitCount(m); }
 };
 #endif  // MORVEK_NEON
 

@@ -11,6 +11,7 @@
 
 #include "casemap.hpp"
 
+#include <locale.h>
 #include <cctype>
 #include <cstring>
 
@@ -43,7 +44,25 @@ constexpr AsciiTable asciiTable(bool upper) {
 constexpr AsciiTable kAsciiUpper = asciiTable(true);
 constexpr AsciiTable kAsciiLower = asciiTable(false);
 
-void convertInPlace(char* text, std::size_t length, bool upper) {
+#if defined(__GLIBC__)
+// The C locale's own tables, which glibc keeps for the life of the process
+// and which map the 7-bit bytes as ASCII does: a mapping found to be one of
+// them needs no comparison.
+struct CLocaleTables {
+  CLocaleTables() {
+    const locale_t c = newlocale(LC_ALL_MASK, "C", nullptr);
+    upper = c ? c->__ctype_toupper : nullptr;
+    lower = c ? c->__ctype_tolower : nullptr;
+  }
+  const std::int32_t* upper;
+  const std::int32_t* lower;
+};
+#endif
+
+// Converts the `length` bytes at `text`, or with `before_nul` those before
+// the first NUL byte among them.
+void convertInPlace(char* text, std::size_t length, bool upper,
+                    bool before_nul) {
   if (length == 0) return;
   unsigned char* p = reinterpret_cast<unsigned char*>(text);
   const AsciiTable& ascii = upper ? kAsciiUpper : kAsciiLower;
@@ -51,9 +70,15 @@ void convertInPlace(char* text, std::size_t length, bool upper) {
   // glibc's tables cover -128..255; index 0 is the byte value 0.
   CaseMapping mapping(upper,
                       upper ? *__ctype_toupper_loc() : *__ctype_tolower_loc());
+  mapping.before_nul = before_nul;
+  static const CLocaleTables c_locale;
+  if (mapping.table == (upper ? c_locale.upper : c_locale.lower)) {
+    mapping.ascii_plain = true;
+    return activeKernels().convert_case(p, length, mapping);
+  }
 #else
   if (length < kVectorMinimum) {
-    for (std::size_t i = 0; i < length; ++i)
+    for (std::size_t i = 0; i < length && !(before_nul && p[i] == 0); ++i)
       p[i] = static_cast<unsigned char>(upper ? std::toupper(p[i])
                                               : std::tolower(p[i]));
     return;
@@ -62,6 +87,7 @@ void convertInPlace(char* text, std::size_t length, bool upper) {
   for (int c = 0; c < 256; ++c)
     table[c] = upper ? std::toupper(c) : std::tolower(c);
   CaseMapping mapping(upper, table);
+  mapping.before_nul = before_nul;
 #endif
   if (length < kVectorMinimum) return convertCaseByTable(p, length, mapping);
   mapping.ascii_plain =
@@ -73,16 +99,26 @@ void convertInPlace(char* text, std::size_t length, bool upper) {
 
 void convertCaseByTable(unsigned char* p, std::size_t length,
                         const CaseMapping& mapping) {
-  for (std::size_t i = 0; i < length; ++i)
+  for (std::size_t i = 0; i < length; ++i) {
+    if (mapping.before_nul && p[i] == 0) return;
     p[i] = static_cast<unsigned char>(mapping.table[p[i]]);
+  }
 }
 
 void upperInPlace(char* p, std::size_t length) {
-  convertInPlace(p, length, true);
+  convertInPlace(p, length, true, false);
 }
 
 void lowerInPlace(char* p, std::size_t length) {
-  convertInPlace(p, length, false);
+  convertInPlace(p, length, false, false);
+}
+
+void upperBeforeNul(char* p, std::size_t length) {
+  convertInPlace(p, length, true, true);
+}
+
+void lowerBeforeNul(char* p, std::size_t length) {
+  convertInPlace(p, length, false, true);
 }
 
 }  // namespace internal

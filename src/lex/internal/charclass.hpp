@@ -30,16 +30,25 @@ inline bool allHexDigits(const char* p, std::size_t length) {
 // The same a byte at a time.
 bool allDigitsOfByByte(DigitClass digits, const char* p, std::size_t length);
 
-// The isspace class of the current locale (never NUL). With glibc the
-// locale's class table is read directly, as the C macro does, without a
-// call per byte.
-inline bool isWhiteSpace(char c) {
+// The isspace class of the current locale (never NUL), looked up once per
+// object: with glibc the locale's class table is read directly, as the C
+// macro does, without a call per byte.
+class WhiteSpace {
+ public:
 #if defined(__GLIBC__)
-  return ((*__ctype_b_loc())[static_cast<unsigned char>(c)] & _ISspace) != 0;
+  WhiteSpace() : table_(*__ctype_b_loc()) {}
+  bool contains(char c) const {
+    return (table_[static_cast<unsigned char>(c)] & _ISspace) != 0;
+  }
+
+ private:
+  const unsigned short* table_;
 #else
-  return std::isspace(static_cast<unsigned char>(c)) != 0;
+  bool contains(char c) const {
+    return std::isspace(static_cast<unsigned char>(c)) != 0;
+  }
 #endif
-}
+};
 
 }  // namespace internal
 }  // namespace morvek

@@ -1,13 +1,10 @@
-// fastfind.cpp: SubstringFinder and the filter's choice of bytes. The
+// fastfind.cpp: the filter's choice of bytes for SubstringFinder. The
 // searches themselves are written once in vectorsearch.inc and compiled per
 // width in widths.cpp; a search runs those of the width in use.
 
 #include "fastfind.hpp"
 
-#include <cstring>
-
 #include "searchparts.hpp"
-#include "vectorkernels.hpp"
 
 namespace morvek {
 namespace internal {
@@ -90,42 +87,6 @@ Pattern planOf(const char* pattern, std::size_t length) {
   p.single = length == 1 || kFrequency.value[bytes[rare_at]] <= kRareEnough;
   p.triple = length >= 3 && kFrequency.value[bytes[other_at]] >= kCommon;
   return p;
-}
-
-const char* SubstringFinder::find(const char* text,
-                                  std::size_t text_length) const {
-  return activeKernels().find_first(pattern_, length_, text, text_length);
-}
-
-const char* SubstringFinder::findLast(const char* text,
-                                      std::size_t text_length) const {
-  return activeKernels().find_last(pattern_, length_, text, text_length);
-}
-
-const char* SubstringFinder::findBeforeNul(const char* text,
-                                           std::size_t text_length) const {
-  return activeKernels().find_first_before_nul(pattern_, length_, text,
-                                               text_length);
-}
-
-const char* SubstringFinder::findLastBeforeNul(const char* text,
-                                               std::size_t text_length) const {
-  // The last occurrence is found first; only the bytes before its end need
-  // looking at for a NUL byte, and if there is one the search is repeated
-  // before it.
-  const char* hit = findLast(text, text_length);
-  if (hit == nullptr) return nullptr;
-  const void* nul = std::memchr(
-      text, '\0', static_cast<std::size_t>(hit - text) + length_ - 1);
-  if (nul == nullptr) return hit;
-  return findLast(
-      text, static_cast<std::size_t>(static_cast<const char*>(nul) - text));
-}
-
-std::size_t SubstringFinder::findAll(const char*& at, const char* end,
-                                     const char** hits,
-                                     std::size_t max_hits) const {
-  return activeKernels().find_all(pattern_, length_, at, end, hits, max_hits);
 }
 
 }  // namespace internal

@@ -23,6 +23,8 @@
 
 #include <cstddef>
 
+#include "vectorkernels.hpp"
+
 namespace morvek {
 namespace internal {
 
@@ -36,15 +38,12 @@ class SubstringFinder {
   // The leftmost / rightmost occurrence lying wholly within
   // [text, text + text_length), or nullptr. Occurrences may overlap. Reads
   // nothing outside that range.
-  const char* find(const char* text, std::size_t text_length) const;
-  const char* findLast(const char* text, std::size_t text_length) const;
-
-  // The leftmost / rightmost occurrence within [text, text + text_length)
-  // that starts before its first NUL byte, or nullptr. The pattern must hold
-  // no NUL byte, so such an occurrence lies wholly before it.
-  const char* findBeforeNul(const char* text, std::size_t text_length) const;
-  const char* findLastBeforeNul(const char* text,
-                                std::size_t text_length) const;
+  const char* find(const char* text, std::size_t text_length) const {
+    return activeKernels().find_first(pattern_, length_, text, text_length);
+  }
+  const char* findLast(const char* text, std::size_t text_length) const {
+    return activeKernels().find_last(pattern_, length_, text, text_length);
+  }
 
   // Stores in `hits` up to `max_hits` (>= 1) leftmost occurrences within
   // [at, end) that do not overlap (each search goes on after the previous
@@ -52,12 +51,36 @@ class SubstringFinder {
   // when `max_hits` were found, else `end`) and returns their number. NUL
   // bytes are ordinary bytes here.
   std::size_t findAll(const char*& at, const char* end, const char** hits,
-                      std::size_t max_hits) const;
+                      std::size_t max_hits) const {
+    return activeKernels().find_all(pattern_, length_, at, end, hits, max_hits);
+  }
 
  private:
   const char* pattern_;
   std::size_t length_;
 };
+
+// The position of the leftmost / rightmost occurrence of the
+// NUL-terminated `needle` within [text, text + text_length) that starts
+// before its first NUL byte (such an occurrence lies wholly before it), the
+// text's first byte being at `text_position`; 0 for none. The empty needle
+// is found at the first NUL byte or just after the text (backward: just
+// after the text), and a one-byte needle among all the bytes, NUL bytes
+// included: with `text_position` the 1-based position of `text` in a
+// string, these are the positions IString's searches return. The needle is
+// measured by the search itself, so that a short text costs one call.
+inline unsigned firstTextPosition(const char* needle, const char* text,
+                                  std::size_t text_length,
+                                  unsigned text_position) {
+  return activeKernels().first_text_position(needle, text, text_length,
+                                             text_position);
+}
+inline unsigned lastTextPosition(const char* needle, const char* text,
+                                 std::size_t text_length,
+                                 unsigned text_position) {
+  return activeKernels().last_text_position(needle, text, text_length,
+                                            text_position);
+}
 
 }  // namespace internal
 }  // namespace morvek

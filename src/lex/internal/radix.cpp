@@ -141,7 +141,9 @@ OwnedText decimalOf(T value) {
   const std::to_chars_result r =
       std::to_chars(digits, digits + sizeof digits, value);
   const unsigned length = static_cast<unsigned>(r.ptr - digits);
-  return OwnedText{copyOf(digits, length), length};
+  const OwnedText text = newText(length);
+  std::memcpy(text.data, digits, length);
+  return text;
 }
 
 // Whether the `n` bytes at `p` are digits of `from`.

@@ -1,6 +1,8 @@
 // replace.cpp: the replacement kernel. One pass counts the occurrences, so
 // that the result is allocated once at its exact size, and a second builds
-// it; both draw their occurrences from one HitSource.
+// it. A one-byte input is counted and replaced a vector at a time
+// (vectorblocks.inc); longer ones draw their occurrences, in both passes,
+// from one HitSource.
 
 #include "replace.hpp"
 
@@ -11,32 +13,12 @@
 #include "fastfind.hpp"
 #include "testhooks.hpp"
 #include "textsize.hpp"
+#include "vectorkernels.hpp"
 
 namespace morvek {
 namespace internal {
 
 namespace {
-
-// Copies `n` bytes; short copies as two overlapping fixed-size moves, since
-// replacement makes many of them and a call to memcpy would cost more.
-inline void copyBytes(char* dest, const char* source, std::size_t n) {
-  if (n >= 8) {
-    if (n > 16) {
-      std::memcpy(dest, source, n);
-      return;
-    }
-    std::memcpy(dest, source, 8);
-    std::memcpy(dest + n - 8, source + n - 8, 8);
-  } else if (n >= 4) {
-    std::memcpy(dest, source, 4);
-    std::memcpy(dest + n - 4, source + n - 4, 4);
-  } else if (n >= 2) {
-    std::memcpy(dest, source, 2);
-    std::memcpy(dest + n - 2, source + n - 2, 2);
-  } else if (n == 1) {
-    *dest = *source;
-  }
-}
 
 // The occurrences that a replacement changes: left to right without
 // overlapping, never more than a limit. The counting pass (count) and the
@@ -47,8 +29,6 @@ class HitSource {
   HitSource(const SubstringFinder& finder, const ChangeRequest& request,
             const char* begin, const char* end)
       : finder_(finder),
-        input_(request.input.data),
-        input_length_(request.input.length),
         begin_(begin),
         end_(end),
         limit_(request.max_changes) {}
@@ -56,43 +36,22 @@ class HitSource {
   // The counting pass: the number of occurrences, at most the limit. The
   // first batch found is kept for the building pass.
   std::uint64_t count() {
-    if (input_length_ == 1) {
-      countBytes();
-    } else {
-      after_first_ = begin_;
-      first_count_ = fetch(after_first_, first_, limit_);
-      count_ = first_count_;
-      const char* at = after_first_;
-      Batch more;
-      for (std::size_t n; (n = fetch(at, more, limit_ - count_)) != 0;)
-        count_ += n;
-    }
+    after_first_ = begin_;
+    first_count_ = fetch(after_first_, first_, limit_);
+    count_ = first_count_;
+    const char* at = after_first_;
+    Batch more;
+    for (std::size_t n; (n = fetch(at, more, limit_ - count_)) != 0;)
+      count_ += n;
     return count_;
   }
 
   // The building pass: passes the counted occurrences, in order and a batch
-  // at a time, to on_hits(hits, n). A one-byte input whose occurrences are
-  // dense is matched byte by byte, without a search.
+  // at a time, to on_hits(hits, n).
   template <typename OnHits>
   void forEach(OnHits&& on_hits) const {
     std::uint64_t left = count_;
     Batch batch;
-    if (dense_) {
-      const char c = *input_;
-      for (const char* p = begin_; left != 0;) {
-        const std::size_t wanted = left < kBatch ? left : kBatch;
-        std::size_t n = 0;
-        // Without a branch: every position is written, the count moves on
-        // only at a hit.
-        for (; n < wanted; ++p) {
-          batch[n] = p;
-          n += *p == c;
-        }
-        on_hits(batch, n);
-        left -= n;
-      }
-      return;
-    }
     on_hits(first_, first_count_);
     left -= first_count_;
     const char* at = after_first_;
@@ -103,11 +62,6 @@ class HitSource {
  private:
   static constexpr std::size_t kBatch = 256;
   using Batch = const char* [kBatch];
-  // One-byte occurrences counted a block at a time, so that a small limit
-  // does not count the whole text.
-  static constexpr std::size_t kCountBlock = 4096;
-  // One-byte occurrences at least one per this many bytes are dense.
-  static constexpr std::size_t kDenseSpacing = 16;
 
   // The next occurrences from `at`, at most `left` and one batch; moves
   // `at` past them.
@@ -117,24 +71,7 @@ class HitSource {
     return wanted == 0 ? 0 : finder_.findAll(at, end_, into, wanted);
   }
 
-  void countBytes() {
-    const char c = *input_;
-    std::uint64_t n = 0;
-    for (const char* block = begin_; block < end_ && n < limit_;
-         block += kCountBlock) {
-      const std::size_t size = std::min<std::size_t>(
-          kCountBlock, static_cast<std::size_t>(end_ - block));
-      for (std::size_t k = 0; k < size; ++k) n += block[k] == c;
-    }
-    count_ = n < limit_ ? n : limit_;
-    dense_ =
-        count_ * kDenseSpacing >= static_cast<std::uint64_t>(end_ - begin_);
-    after_first_ = begin_;
-  }
-
   const SubstringFinder& finder_;
-  const char* input_;
-  std::size_t input_length_;
   const char* begin_;
   const char* end_;  // the searched text's end
   std::uint64_t limit_;
@@ -142,7 +79,6 @@ class HitSource {
   Batch first_;
   std::size_t first_count_ = 0;
   const char* after_first_ = nullptr;  // where the search after first_ goes on
-  bool dense_ = false;  // one-byte input, occurrences built byte by byte
 };
 
 // Writes the changed text: the bytes between occurrences, and the output
@@ -218,29 +154,65 @@ const char* searchedEnd(const char* text, std::size_t length) {
   return text + end;
 }
 
-}  // namespace
+// Whether the input text holds a NUL byte; short ones are looked at in
+// line.
+bool holdsNul(TextSpan text) {
+  if (text.length > kMeasuredInLine)
+    return std::memchr(text.data, '\0', text.length) != nullptr;
+  for (unsigned k = 0; k < text.length; ++k)
+    if (text.data[k] == '\0') return true;
+  return false;
+}
 
-OwnedText changedText(const char* data, unsigned length,
-                      const ChangeRequest& request) {
-  const TextSpan input = request.input;
-  const unsigned start_pos = request.start_pos == 0 ? 1 : request.start_pos;
-  if (length == 0 || input.length == 0 || start_pos > length ||
-      request.max_changes == 0 ||
-      std::memchr(input.data, '\0', input.length) != nullptr)
-    return OwnedText{nullptr, 0};
-  const char* const start = data + (start_pos - 1);
-  const SubstringFinder finder(input.data, input.length);
-  HitSource hits(finder, request, start,
-                 searchedEnd(start, length - (start_pos - 1)));
+// The text of `length` bytes at `data` with the occurrences of a one-byte
+// input from `start` on replaced: one pass counts them and finds where the
+// searched text ends, or where the limit is reached, a vector at a time;
+// when there are some, a second writes the new text, a vector at a time.
+OwnedText replacedBytes(const char* data, unsigned length, const char* start,
+                        const ChangeRequest& request) {
+  const char byte = request.input.data[0];
+  const std::size_t rest = static_cast<std::size_t>(data + length - start);
+  const ByteCount counted = activeKernels().count_byte(
+      start, rest, ByteSearch{request.max_changes, byte, true});
+  const std::size_t examined = static_cast<std::size_t>(counted.end - start);
+  countWork(&WorkCounts::end_searches, 1);
+  countWork(&WorkCounts::end_bytes, examined < rest ? examined + 1 : rest);
+  if (counted.count == 0) return OwnedText{nullptr, 0};
+  const unsigned new_length =
+      checkedLength(std::uint64_t{length} - counted.count +
+                    std::uint64_t{counted.count} * request.output.length);
+  char* const text = newBuffer(new_length);
+  const std::size_t before = static_cast<std::size_t>(start - data);
+  std::memcpy(text, data, before);
+  char* const written = activeKernels().replace_byte(
+      text + before, start, examined, byte, request.output);
+  // The rest with the terminator, over the byte that replace_byte may have
+  // written past its end.
+  std::memcpy(written, counted.end,
+              static_cast<std::size_t>(data + length + 1 - counted.end));
+  return OwnedText{text, new_length};
+}
+
+// The text of `length` bytes at `data` with the occurrences of an input of
+// two bytes or more from `start` on replaced: a HitSource counts them,
+// then a Builder writes the new text. Not in line, so that its batches of
+// hits take no room in the frame of the other replacements.
+__attribute__((noinline)) OwnedText replacedTexts(
+    const char* data, unsigned length, const char* start,
+    const ChangeRequest& request) {
+  const SubstringFinder finder(request.input.data, request.input.length);
+  HitSource hits(
+      finder, request, start,
+      searchedEnd(start, static_cast<std::size_t>(data + length - start)));
   const std::uint64_t count = hits.count();
   if (count == 0) return OwnedText{nullptr, 0};
 
   // Occurrences never overlap, so count * input.length <= length.
   const unsigned new_length =
-      checkedLength(std::uint64_t{length} - count * input.length +
+      checkedLength(std::uint64_t{length} - count * request.input.length +
                     count * request.output.length);
   char* const text = newBuffer(new_length);
-  const std::size_t before = start_pos - 1;
+  const std::size_t before = static_cast<std::size_t>(start - data);
   std::memcpy(text, data, before);
   // The request's strings may point into `data`, which lives until the new
   // text is complete.
@@ -248,6 +220,68 @@ OwnedText changedText(const char* data, unsigned length,
   hits.forEach(builder);
   builder.finish(data + length + 1);  // with the terminator
   return OwnedText{text, new_length};
+}
+
+}  // namespace
+
+ByteCount countByteByByte(const char* p, std::size_t length,
+                          const ByteSearch& search) {
+  std::size_t count = 0;
+  for (std::size_t k = 0; k < length && count < search.limit; ++k) {
+    if (search.before_nul && p[k] == '\0') return ByteCount{p + k, count};
+    if (p[k] == search.byte && ++count == search.limit)
+      return ByteCount{p + k + 1, count};
+  }
+  return ByteCount{p + length, count};
+}
+
+char* replaceByteByByte(char* dest, const char* source, std::size_t length,
+                        char byte, TextSpan output) {
+  switch (output.length) {
+    case 0:  // every byte written, the end moved on past the others
+      for (std::size_t k = 0; k < length; ++k) {
+        *dest = source[k];
+        dest += source[k] != byte;
+      }
+      return dest;
+    case 1:
+      for (std::size_t k = 0; k < length; ++k)
+        dest[k] = source[k] == byte ? output.data[0] : source[k];
+      return dest + length;
+    case 2: {  // two bytes written for each, the end moved on by one or two
+      const char first = output.data[0];
+      const char second = output.data[1];
+      for (std::size_t k = 0; k < length; ++k) {
+        const bool hit = source[k] == byte;
+        dest[0] = hit ? first : source[k];
+        dest[1] = second;
+        dest += 1 + static_cast<std::size_t>(hit);
+      }
+      return dest;
+    }
+    default:
+      for (std::size_t k = 0; k < length; ++k) {
+        if (source[k] == byte) {
+          copyBytes(dest, output.data, output.length);
+          dest += output.length;
+        } else {
+          *dest++ = source[k];
+        }
+      }
+      return dest;
+  }
+}
+
+OwnedText changedText(const char* data, unsigned length,
+                      const ChangeRequest& request) {
+  const TextSpan input = request.input;
+  const unsigned start_pos = request.start_pos == 0 ? 1 : request.start_pos;
+  if (length == 0 || input.length == 0 || start_pos > length ||
+      request.max_changes == 0 || holdsNul(input))
+    return OwnedText{nullptr, 0};
+  const char* const start = data + (start_pos - 1);
+  if (input.length == 1) return replacedBytes(data, length, start, request);
+  return replacedTexts(data, length, start, request);
 }
 
 }  // namespace internal

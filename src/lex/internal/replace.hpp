@@ -4,10 +4,41 @@
 #ifndef MORVEK_INTERNAL_REPLACE_HPP_
 #define MORVEK_INTERNAL_REPLACE_HPP_
 
+#include <cstddef>
+
 #include "textsize.hpp"
 
 namespace morvek {
 namespace internal {
+
+// A count of the occurrences of one byte value (vectorblocks.inc): how
+// many, and where counting stopped.
+struct ByteCount {
+  const char* end;
+  std::size_t count;
+};
+
+// What a count of one byte value looks for and where it stops: at most
+// `limit` occurrences of `byte`, and with `before_nul` only those before
+// the first NUL byte.
+struct ByteSearch {
+  std::size_t limit;
+  char byte;
+  bool before_nul;
+};
+
+// The occurrences that `search` asks for among the `length` bytes at `p`,
+// one byte at a time: `end` is just after the limit-th occurrence when the
+// limit is reached, else the first NUL byte (before_nul) or p + length.
+ByteCount countByteByByte(const char* p, std::size_t length,
+                          const ByteSearch& search);
+
+// Writes the `length` bytes at `source` to `dest`, each byte `byte`
+// replaced by the `output` text, one byte at a time; returns the end of
+// what it wrote. May write one byte past that end, which the caller writes
+// afterwards.
+char* replaceByteByByte(char* dest, const char* source, std::size_t length,
+                        char byte, TextSpan output);
 
 // No text holds this many occurrences: a limit of every one.
 constexpr unsigned kEveryOccurrence = 0xFFFFFFFFu;

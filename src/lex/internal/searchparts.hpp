@@ -18,6 +18,17 @@ namespace internal {
 
 using Mask = std::uint64_t;
 
+// Whether the `n` bytes at `a` and `b` are the same. Short runs are
+// compared in line: a call to memcmp would cost more.
+inline bool sameBytes(const char* a, const char* b, std::size_t n) {
+  if (n <= 16) {
+    for (std::size_t k = 0; k < n; ++k)
+      if (a[k] != b[k]) return false;
+    return true;
+  }
+  return std::memcmp(a, b, n) == 0;
+}
+
 // The pattern and the filter's choice of bytes: the rarest byte, a second
 // at another offset and a third; by default the first, the last and the
 // middle byte.
@@ -28,16 +39,8 @@ struct Pattern {
         other_at(pattern_length - 1),
         third_at(pattern_length / 2) {}
 
-  // Whether the pattern occurs at `at`. Short patterns are compared in
-  // line: a call to memcmp would cost more.
-  bool matches(const char* at) const {
-    if (length <= 16) {
-      for (std::size_t k = 0; k < length; ++k)
-        if (at[k] != bytes[k]) return false;
-      return true;
-    }
-    return std::memcmp(at, bytes, length) == 0;
-  }
+  // Whether the pattern occurs at `at`.
+  bool matches(const char* at) const { return sameBytes(at, bytes, length); }
 
   const char* bytes;
   std::size_t length;
@@ -50,8 +53,8 @@ struct Pattern {
 };
 
 // Texts up to this long are searched for the pattern's first and last
-// bytes, in one block where the processor allows: choosing rarer bytes
-// would cost more than it saves.
+// bytes, all their alignments in one mask: choosing rarer bytes, or setting
+// up the filter, would cost more than it saves.
 constexpr std::size_t kShortText = 64;
 
 // The filter's bytes for a pattern of `length` >= 1 bytes: the rarest byte
@@ -60,11 +63,16 @@ constexpr std::size_t kShortText = 64;
 // common (fastfind.cpp).
 Pattern planOf(const char* pattern, std::size_t length);
 
+// Texts up to this long are filtered for the pattern's first and last
+// bytes: on the few blocks they take, choosing rarer ones would cost more
+// than it saves.
+constexpr std::size_t kUnplannedText = 256;
+
 // The filter's bytes for a search of `text_length` bytes.
 inline Pattern plan(const char* pattern, std::size_t length,
                     std::size_t text_length) {
-  return text_length <= kShortText ? Pattern(pattern, length)
-                                   : planOf(pattern, length);
+  return text_length <= kUnplannedText ? Pattern(pattern, length)
+                                       : planOf(pattern, length);
 }
 
 // Alignments still to examine: [lo, hi).
@@ -120,6 +128,8 @@ inline unsigned highestBit(Mask mask) {
 inline Mask lowBits(std::size_t n) {
   return n >= 64 ? ~Mask{0} : (Mask{1} << n) - 1;
 }
+// The same for 1 <= n <= 64, without a branch.
+inline Mask nonEmptyLowBits(std::size_t n) { return ~Mask{0} >> (64 - n); }
 
 // What a search does with each occurrence it confirms: on_hit(at) returns
 // the window's new edge, its low end going forward (at + 1 or more to go
@@ -188,6 +198,14 @@ inline void endAtNul(const char* text, const void* nul, std::size_t length,
   if (end < w.hi) w.hi = end;
 }
 
+// Bit k of `candidates` set when alignment k of a short text is a
+// candidate, of `nuls` when the byte at k is NUL (bits beyond the window
+// may be set in `nuls`).
+struct ShortMasks {
+  Mask candidates;
+  Mask nuls;
+};
+
 // The tier under the narrowest vector width: windows of fewer alignments
 // than it has bytes. With kNul the text ends at its first NUL byte.
 namespace bytewise {
@@ -198,6 +216,22 @@ Outcome scan(const Pattern& p, const char* text, Window& w, Budget&,
     endAtNul(text, std::memchr(text, '\0', w.hi + p.length - 1), p.length, w);
   eachAlignment<kBackward>(p, text, w, on_hit);
   return Outcome::kDone;
+}
+
+// A text of at most kShortText bytes whose window is narrower than the
+// narrowest vector (see shortMasks in vectorsearch.inc).
+__attribute__((always_inline)) inline ShortMasks shortMasks(const char* text,
+                                                            std::size_t w,
+                                                            std::size_t last_at,
+                                                            char first,
+                                                            char last) {
+  ShortMasks masks{0, 0};
+  for (std::size_t k = 0; k < w; ++k) {
+    masks.candidates |= Mask{text[k] == first && text[k + last_at] == last}
+                        << k;
+    masks.nuls |= Mask{text[k] == '\0'} << k;
+  }
+  return masks;
 }
 }  // namespace bytewise
 

@@ -44,10 +44,22 @@ inline unsigned checkedLength(std::uint64_t length) {
   return static_cast<unsigned>(length);
 }
 
+// Bytes that measuredLength looks at one at a time before it calls strlen.
+constexpr std::size_t kMeasuredInLine = 16;
+
+// Length of the NUL-terminated text at `p`. Needles and the other texts
+// that callers pass are mostly short: their first bytes are looked at in
+// line, where a call would cost more than the loop; the rest by strlen.
+inline std::size_t measuredLength(const char* p) {
+  for (std::size_t k = 0; k < kMeasuredInLine; ++k)
+    if (p[k] == '\0') return k;
+  return kMeasuredInLine + std::strlen(p + kMeasuredInLine);
+}
+
 // Length of a NUL-terminated text, 0 for a null pointer; throws for a text
 // too long to be a string.
 inline unsigned textLength(const char* p) {
-  return p == nullptr ? 0u : checkedLength(std::strlen(p));
+  return p == nullptr ? 0u : checkedLength(measuredLength(p));
 }
 
 // A new[] buffer for a string of `length` characters (one more byte for the
@@ -56,10 +68,38 @@ inline char* newBuffer(std::uint64_t length) {
   return new char[static_cast<std::size_t>(checkedLength(length)) + 1];
 }
 
+// Copies `n` bytes. Texts of up to 64 bytes, which most calls copy, are
+// moved in line as two to four overlapping moves of a fixed size, with no
+// call to memcpy.
+inline void copyBytes(char* dest, const char* source, std::size_t n) {
+  if (n > 64) {
+    std::memcpy(dest, source, n);
+  } else if (n > 32) {
+    std::memcpy(dest, source, 16);
+    std::memcpy(dest + 16, source + 16, 16);
+    std::memcpy(dest + n - 32, source + n - 32, 16);
+    std::memcpy(dest + n - 16, source + n - 16, 16);
+  } else if (n > 16) {
+    std::memcpy(dest, source, 16);
+    std::memcpy(dest + n - 16, source + n - 16, 16);
+  } else if (n >= 8) {
+    std::memcpy(dest, source, 8);
+    std::memcpy(dest + n - 8, source + n - 8, 8);
+  } else if (n >= 4) {
+    std::memcpy(dest, source, 4);
+    std::memcpy(dest + n - 4, source + n - 4, 4);
+  } else if (n >= 2) {
+    std::memcpy(dest, source, 2);
+    std::memcpy(dest + n - 2, source + n - 2, 2);
+  } else if (n == 1) {
+    *dest = *source;
+  }
+}
+
 // A new buffer holding the `length` bytes at `p` and a terminator.
 inline char* copyOf(const char* p, unsigned length) {
   char* buffer = newBuffer(length);
-  if (length != 0) std::memcpy(buffer, p, length);
+  copyBytes(buffer, p, length);
   buffer[length] = '\0';
   return buffer;
 }

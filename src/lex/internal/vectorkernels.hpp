@@ -14,6 +14,7 @@
 
 #include "casemap.hpp"
 #include "charclass.hpp"
+#include "replace.hpp"
 
 namespace morvek {
 namespace internal {
@@ -22,18 +23,25 @@ enum class VectorWidth { kSwar, kSse2, kNeon, kAvx2, kAvx512 };
 
 struct VectorKernels {
   VectorWidth width;
-  // The substring searches of SubstringFinder (fastfind.hpp), which say
-  // what each does.
+  // The substring searches of fastfind.hpp, which say what each does.
   const char* (*find_first)(const char* pattern, std::size_t length,
                             const char* text, std::size_t text_length);
   const char* (*find_last)(const char* pattern, std::size_t length,
                            const char* text, std::size_t text_length);
-  const char* (*find_first_before_nul)(const char* pattern, std::size_t length,
-                                       const char* text,
-                                       std::size_t text_length);
+  unsigned (*first_text_position)(const char* needle, const char* text,
+                                  std::size_t text_length,
+                                  unsigned text_position);
+  unsigned (*last_text_position)(const char* needle, const char* text,
+                                 std::size_t text_length,
+                                 unsigned text_position);
   std::size_t (*find_all)(const char* pattern, std::size_t length,
                           const char*& at, const char* end, const char** hits,
                           std::size_t max_hits);
+  // The byte counts and replacements of replace.hpp.
+  ByteCount (*count_byte)(const char* p, std::size_t length,
+                          const ByteSearch& search);
+  char* (*replace_byte)(char* dest, const char* source, std::size_t length,
+                        char byte, TextSpan output);
   void (*convert_case)(unsigned char* p, std::size_t length,
                        const CaseMapping& mapping);
   bool (*all_digits_of)(DigitClass digits, const char* p, std::size_t length);
@@ -44,6 +52,14 @@ struct VectorKernels {
 // The kernels of the width in use.
 extern const VectorKernels* active_kernels;
 inline const VectorKernels& activeKernels() { return *active_kernels; }
+
+// The occurrences of `c` among the `length` bytes at `p`, NUL bytes
+// included.
+inline std::size_t occurrencesOf(const char* p, std::size_t length, char c) {
+  return activeKernels()
+      .count_byte(p, length, ByteSearch{~std::size_t{0}, c, false})
+      .count;
+}
 
 // The widths this build has and this processor runs, narrowest first.
 std::vector<VectorWidth> availableWidths();

@@ -12,7 +12,9 @@
 
 #include "bytevec.hpp"
 #include "radix.hpp"
+#include "replace.hpp"
 #include "searchparts.hpp"
+#include "textsize.hpp"
 #include "twoway.hpp"
 #include "vectorkernels.hpp"
 
@@ -22,10 +24,19 @@ namespace internal {
 // A byte at a time, under the narrowest vector (the search's own is in
 // searchparts.hpp).
 namespace bytewise {
+inline ByteCount countByte(const char* p, std::size_t length,
+                           const ByteSearch& search) {
+  return countByteByByte(p, length, search);
+}
+inline char* replaceByte(char* dest, const char* source, std::size_t length,
+                         char byte, TextSpan output) {
+  return replaceByteByByte(dest, source, length, byte, output);
+}
 inline void convertCase(unsigned char* p, std::size_t length,
                         const CaseMapping& mapping) {
   convertCaseByTable(p, length, mapping);
 }
+
 inline bool allDigitsOf(DigitClass digits, const char* p, std::size_t length) {
   return allDigitsOfByByte(digits, p, length);
 }
@@ -69,7 +80,7 @@ constexpr VectorWidth kThisWidth = VectorWidth::kAvx2;
 }  // namespace avx2
 MORVEK_TARGET_END
 
-MORVEK_TARGET_BEGIN("avx512bw")
+MORVEK_TARGET_BEGIN("avx512bw,bmi2")
 namespace avx512 {
 namespace narrower = avx2;
 using V = Avx512;
@@ -106,7 +117,8 @@ const Choice* choices(std::size_t& count) {
       {&swar::kKernels, true},
       {&sse2::kKernels, true},
       {&avx2::kKernels, __builtin_cpu_supports("avx2") != 0},
-      {&avx512::kKernels, __builtin_cpu_supports("avx512bw") != 0}};
+      {&avx512::kKernels, __builtin_cpu_supports("avx512bw") != 0 &&
+                              __builtin_cpu_supports("bmi2") != 0}};
 #elif MORVEK_NEON
   static const Choice kChoices[] = {{&swar::kKernels, true},
                                     {&neon::kKernels, true}};
