@@ -419,22 +419,11 @@ unsigned IString::indexOfAnyBut(const char* in_string,
   return 0;
 }
 
-namespace {
-
-// Texts shorter than this are counted in line: the call of a vector kernel
-// costs more than it saves.
-constexpr unsigned kFewBytes = 16;
-
-}  // namespace
-
 unsigned IString::occurrencesOf(char ch, unsigned startPos) const {
   if (startPos == 0) startPos = 1;
   if (startPos > _length) return 0;
-  const char* const from = _data + startPos - 1;
-  const unsigned rest = _length - startPos + 1;
-  if (rest < kFewBytes)
-    return static_cast<unsigned>(std::count(from, from + rest, ch));
-  return static_cast<unsigned>(morvek::internal::occurrencesOf(from, rest, ch));
+  return static_cast<unsigned>(morvek::internal::occurrencesOf(
+      _data + startPos - 1, _length - startPos + 1, ch));
 }
 
 // ===========================================================================
