@@ -25,6 +25,9 @@ namespace {
 // Below this length the check of the table costs more than the vector loop
 // saves.
 constexpr std::size_t kVectorMinimum = 32;
+// Below this length the table is used in any locale: the call of a vector
+// kernel costs more than it saves.
+constexpr std::size_t kFewBytes = 16;
 
 struct AsciiTable {
   std::int32_t map[128];
@@ -71,6 +74,7 @@ void convertInPlace(char* text, std::size_t length, bool upper,
   CaseMapping mapping(upper,
                       upper ? *__ctype_toupper_loc() : *__ctype_tolower_loc());
   mapping.before_nul = before_nul;
+  if (length < kFewBytes) return convertCaseByTable(p, length, mapping);
   static const CLocaleTables c_locale;
   if (mapping.table == (upper ? c_locale.upper : c_locale.lower)) {
     mapping.ascii_plain = true;
