@@ -367,13 +367,10 @@ Boolean IString::isHexDigits() const {
   return allHexDigits(_data, _length) ? True : False;
 }
 
-unsigned IString::indexOf(char ch, unsigned startPos) const {
-  if (startPos == 0) startPos = 1;
-  if (startPos > _length) return 0;
-  const void* hit =
-      std::memchr(_data + startPos - 1, ch, _length - startPos + 1);
-  return hit ? positionIn(_data, static_cast<const char*>(hit)) : 0;
-}
+// indexOf of one character is inline in istring.hpp; emitted here too.
+using CharSearch = unsigned (IString::*)(char, unsigned) const;
+[[maybe_unused]] __attribute__((used))
+const CharSearch kEmittedCharSearch = &IString::indexOf;
 
 // The search measures the needle and tells its lengths 0 and 1 apart (see
 // firstTextPosition), so that this makes one call.

@@ -428,7 +428,7 @@ class IString {
   MORVEK_API Boolean isHexDigits() const;
   /// Position of the first ch at or after startPos, 0 when there is none.
   /// Example: ``IString("banana").indexOf('n')`` gives `3`.
-  MORVEK_API unsigned indexOf(char ch, unsigned startPos = 1) const;
+  MORVEK_API inline unsigned indexOf(char ch, unsigned startPos = 1) const;
   /// Position of the first occurrence of in_string that begins at or after
   /// startPos, in the text up to the first NUL byte at or after startPos.
   /// The empty text is found where that scan stops: at that NUL byte, or at
@@ -905,6 +905,17 @@ inline IString::operator unsigned char*() const {
   return reinterpret_cast<unsigned char*>(_data);
 }
 inline char* IString::data() const { return _data; }
+
+// indexOf of one character, inline: one memchr, as std::string::find.
+// morvek.so defines it as well, for programs built before it was inline.
+inline unsigned IString::indexOf(char ch, unsigned startPos) const {
+  if (startPos == 0) startPos = 1;
+  if (startPos > _length) return 0;
+  const void* hit =
+      std::memchr(_data + startPos - 1, ch, _length - startPos + 1);
+  return hit ? static_cast<unsigned>(static_cast<const char*>(hit) - _data) + 1
+             : 0;
+}
 
 // == and != on two strings, inline: strings whose first eight characters
 // (or first one, when a buffer holds fewer) differ before a NUL byte are

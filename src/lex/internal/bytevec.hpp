@@ -394,6 +394,16 @@ struct Neon {
 };
 #endif  // MORVEK_NEON
 
+// The widest vector that every processor of the target has, which code
+// outside the kernels may use in line without asking the processor.
+#if MORVEK_X86
+using Baseline = Sse2;
+#elif MORVEK_NEON
+using Baseline = Neon;
+#else
+using Baseline = Swar;
+#endif
+
 }  // namespace internal
 }  // namespace morvek
 

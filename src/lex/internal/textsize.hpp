@@ -15,6 +15,8 @@
 #include <cstring>
 #include <new>
 
+#include "bytevec.hpp"
+
 namespace morvek {
 namespace internal {
 
@@ -104,10 +106,33 @@ inline char* copyOf(const char* p, unsigned length) {
   return buffer;
 }
 
+// Texts of up to this many bytes are checked for a NUL byte in line, a
+// vector at a time; the call of memchr costs more than the check.
+constexpr std::size_t kNulCheckedInLine = 64;
+
+// True when one of the `length` bytes at `text` is 0, for
+// Baseline::kWidth <= length <= kNulCheckedInLine: whole vectors, the last
+// one overlapping the one before.
+inline bool hasNulByte(const char* text, std::size_t length) {
+  using W = Baseline;
+  const W::Reg zero = W::splat('\0');
+  W::Cmp nul = W::eq(W::load(text + length - W::kWidth), zero);
+  for (std::size_t k = 0; k + W::kWidth < length; k += W::kWidth)
+    nul = W::either(nul, W::eq(W::load(text + k), zero));
+  return W::bits(nul) != 0;
+}
+
 // The offset of the first NUL byte among the `length` bytes at `text`, or
 // `length` when there is none: where a scan that stops at a NUL byte ends.
+// Reads only those bytes.
 inline std::size_t textEnd(const char* text, std::size_t length) {
-  const void* nul = length != 0 ? std::memchr(text, '\0', length) : nullptr;
+  if (length < Baseline::kWidth) {
+    for (std::size_t k = 0; k < length; ++k)
+      if (text[k] == '\0') return k;
+    return length;
+  }
+  if (length <= kNulCheckedInLine && !hasNulByte(text, length)) return length;
+  const void* nul = std::memchr(text, '\0', length);
   return nul != nullptr
              ? static_cast<std::size_t>(static_cast<const char*>(nul) - text)
              : length;

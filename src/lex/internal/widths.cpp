@@ -8,6 +8,7 @@
 // SWAR on x86-64; NEON, SWAR on ARM64; SWAR elsewhere; and under SWAR a
 // byte at a time. The width is chosen once, when the library is loaded.
 
+#include <algorithm>
 #include <cstring>
 
 #include "bytevec.hpp"
