@@ -369,8 +369,8 @@ Boolean IString::isHexDigits() const {
 
 // indexOf of one character is inline in istring.hpp; emitted here too.
 using CharSearch = unsigned (IString::*)(char, unsigned) const;
-[[maybe_unused]] __attribute__((used))
-const CharSearch kEmittedCharSearch = &IString::indexOf;
+[[maybe_unused]] __attribute__((used)) const CharSearch kEmittedCharSearch =
+    &IString::indexOf;
 
 // The search measures the needle and tells its lengths 0 and 1 apart (see
 // firstTextPosition), so that this makes one call.
