@@ -41,3 +41,19 @@ TEST(Hash, FollowsEquality) {
       {hash(q) == hash(IString(std::string(999, 'q') + "r")), 0}});
   // clang-format on
 }
+
+// Every byte before the first NUL byte, and the length, change the hash:
+// each position of texts across the hash's steps of 4, 8 and 16 bytes.
+TEST(Hash, ReadsEveryByteAndTheLength) {
+  const std::hash<IString> hash{};
+  for (std::size_t length = 0; length <= 70; ++length) {
+    const std::string text(length, 'x');
+    const std::size_t base = hash(IString(text));
+    EXPECT_NE(base, hash(IString(text + "x"))) << length;
+    for (std::size_t k = 0; k < length; ++k) {
+      std::string changed = text;
+      changed[k] = 'y';
+      EXPECT_NE(base, hash(IString(changed))) << length << " at " << k;
+    }
+  }
+}

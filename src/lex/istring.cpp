@@ -17,6 +17,7 @@
 #include "internal/fastfind.hpp"
 #include "internal/radix.hpp"
 #include "internal/replace.hpp"
+#include "internal/texthash.hpp"
 #include "internal/textsize.hpp"
 #include "internal/vectorkernels.hpp"
 #include "internal/wordsplit.hpp"
@@ -40,6 +41,7 @@ using morvek::internal::newBuffer;
 using morvek::internal::OwnedText;
 using morvek::internal::Radix;
 using morvek::internal::textEnd;
+using morvek::internal::textHash;
 using morvek::internal::textLength;
 using morvek::internal::TextSpan;
 using morvek::internal::upperBeforeNul;
@@ -185,9 +187,9 @@ std::string IString::asStdString() const {
 std::size_t std::hash<IString>::operator()(
     const IString& aString) const noexcept {
   const char* text = aString;
-  if (text == nullptr) return std::hash<std::string_view>()(std::string_view());
-  return std::hash<std::string_view>()(
-      std::string_view(text, textEnd(text, aString.length())));
+  if (text == nullptr) return static_cast<std::size_t>(textHash(text, 0));
+  return static_cast<std::size_t>(
+      textHash(text, textEnd(text, aString.length())));
 }
 
 void IString::create_numeric_string(int x, unsigned& length, char*& buffer) {

@@ -141,11 +141,13 @@ TEST_P(Property, NeedlesAtEveryOffset) {
   for (const std::string& needle : needles) {
     const unsigned m = unsigned(needle.size());
     std::vector<unsigned> lengths = {m, m + 1, m + 2, m + 5};
-    for (unsigned l :
-         {15, 16, 17, 31, 32, 33, 63, 64, 65, 127, 128, 129, 255, 257, 700})
+    for (unsigned l : {15, 16, 17, 31, 32, 33, 63, 64, 65, 127, 128, 129, 255,
+                       257, 700, 1024, 1025})
       if (l > m + 5) lengths.push_back(l);
     for (unsigned n : lengths)
-      for (unsigned at = 0; at + m <= n; at += n <= 66 ? 1 : 7) {
+      for (unsigned at = 0; at + m <= n; at += n <= 66    ? 1
+                                               : n <= 700 ? 7
+                                                          : 251) {
         std::string text = textOf(rng, n, needle + " ");
         text.replace(at, m, needle);
         const Program prog = searchesAround(at, m, n);

@@ -68,6 +68,14 @@ Pattern planOf(const char* pattern, std::size_t length);
 // than it saves.
 constexpr std::size_t kUnplannedText = 256;
 
+// A search of a short needle in a text of up to this many bytes starts with
+// the needle's first and last bytes, 64 alignments at a time, and plans a
+// filter only when more than kMissesAllowed, and kMissesPerBlock for each
+// block of 64 passed, of the alignments they pick are not occurrences.
+constexpr std::size_t kBlockedText = 1024;
+constexpr std::size_t kMissesAllowed = 8;
+constexpr std::size_t kMissesPerBlock = 2;
+
 // The filter's bytes for a search of `text_length` bytes.
 inline Pattern plan(const char* pattern, std::size_t length,
                     std::size_t text_length) {
