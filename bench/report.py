@@ -34,6 +34,10 @@ def ratio(rows, op, impl, size, against):
                else rows[op].get(against, {})).get(size, (0,))[0]
     return (ours / ref if ours and ref else None), against
 
+def ours(rows):  # (operation, our implementation) in the order of the page
+    return [(op, i) for op in sorted(o for o in rows if o not in SKIP) for i in OURS
+            if i in rows[op]]
+
 def gbps(rows, op, size):
     return rows[op]["IString"].get(size, (0,))[0] / 1e9 or None
 
@@ -49,6 +53,10 @@ def corpus_ratios(c, backward):  # [(best peer's time over IString's, peer, need
     key = "ns_backward" if backward else "ns"
     best = [min((v, k) for k, v in n[key].items() if k != "IString") for n in c["needles"]]
     return [(t / n[key]["IString"], p, n["needle"]) for (t, p), n in zip(best, c["needles"])]
+
+def corpus_rows(corpus):  # [(corpus, direction, ratios)]
+    return [(c, way, corpus_ratios(c, way == "backward"))
+            for c in corpus for way in ("forward", "backward")]
 
 def needle(n):
     return "`" + json.dumps(n)[1:-1].replace("`", "\\`") + "`"
@@ -81,7 +89,7 @@ def targets(cfg, rows, scaling, dense, corpus, lines, missed):
     for op in sorted(o for o in rows if o.startswith(p["prefix"])):
         check(f"pathological input {op[len(p['prefix']):]}", "1 MiB", gbps(rows, op, 1 << 20),
               p["gbps"], "pathological", GBPS)
-    for op, impl in ((o, i) for o in sorted(rows) if o not in SKIP for i in OURS if i in rows[o]):
+    for op, impl in ours(rows):
         (val, peer), at_most = ratio(rows, op, impl, 64, "best"), small["strict"].get(
             op if impl == "IString" else "", small["time_at_most"])
         if val is not None:
@@ -106,14 +114,12 @@ def targets(cfg, rows, scaling, dense, corpus, lines, missed):
             check(f"line workload: {name}", cols[0], v[cols[0]], lt["min"], "lines")
     check("line workload: median of the tasks", cols[0],
           statistics.median(v[cols[0]] for v in r.values()), lt["median"], "lines")
-    for c in corpus:
-        for way in ("forward", "backward"):
-            r = corpus_ratios(c, way == "backward")
-            check(f"corpus {c['name']}, {way}: median ratio to the best peer", "1 MiB",
-                  statistics.median(x for x, _, _ in r), cfg["corpus"]["median"], "corpus")
-            x, peer, n = min(r)
-            check(f"corpus {c['name']}, {way}: worst needle ({needle(n)} against {peer})",
-                  "1 MiB", x, cfg["corpus"]["worst"], "corpus")
+    for c, way, r in corpus_rows(corpus):
+        check(f"corpus {c['name']}, {way}: median ratio to the best peer", "1 MiB",
+              statistics.median(x for x, _, _ in r), cfg["corpus"]["median"], "corpus")
+        x, peer, n = min(r)
+        check(f"corpus {c['name']}, {way}: worst needle ({needle(n)} against {peer})",
+              "1 MiB", x, cfg["corpus"]["worst"], "corpus")
     return out
 
 def dense_table(dense):
@@ -141,12 +147,10 @@ def lines_table(lines):
                                for g in cols]])
 
 def corpus_tables(corpus):
-    both = [(c, way, corpus_ratios(c, way == "backward"))
-            for c in corpus for way in ("forward", "backward")]
     return table(["text", "direction", "needles", "median", "worst needles"],
                  [[c["name"], way, len(rs), f"{statistics.median(x for x, _, _ in rs):.2f}",
                    ", ".join(f"{needle(n)} {x:.2f} ({p})" for x, p, n in sorted(rs)[:3])]
-                  for c, way, rs in both])
+                  for c, way, rs in corpus_rows(corpus)])
 
 def operation_tables(rows):
     out = []
@@ -173,8 +177,7 @@ def append_table(rows):
 
 def chart(rows, path):  # IString's throughput over the fastest peer's, per operation
     import matplotlib.pyplot as plt  # Agg, the default without a display
-    bars = [(op, i) for op in sorted(o for o in rows if o not in SKIP) for i in OURS
-            if i in rows[op]]
+    bars = ours(rows)
     fig, ax = plt.subplots(figsize=(max(8, 0.5 * len(bars) + 3), 6), layout="tight")
     for k, size in enumerate(SIZES):
         ax.bar([i + (k - 1) * 0.27 for i in range(len(bars))],
