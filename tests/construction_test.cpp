@@ -1,6 +1,8 @@
 // Construction, assignment and access: what the model's driver cannot see
 // (every constructor type, buffer addresses, the conversion operators).
 #include <climits>
+#include <cstring>
+#include <memory>
 #include <utility>
 
 #include "test_util.hpp"
@@ -21,6 +23,21 @@ TEST(IString, ConstructsFromEveryArgumentType) {
       {IString(100000.0), "1e+05"}, {IString("abc", 5, '*'), "abc**"},
       {IString("a\0b", 3, '.'), "a.."}, {IString(lit("a\0b")), lit("a\0b")}});
   // clang-format on
+}
+
+// The fixed-width constructor reads its buffer only up to the first NUL
+// byte: the buffer may be shorter than the width (AddressSanitizer checks
+// each width, short and long, against a buffer of exactly its text).
+TEST(IString, FixedWidthStopsReadingAtTheNul) {
+  for (unsigned n : {0u, 1u, 7u, 15u, 16u, 17u, 40u, 64u}) {
+    const std::unique_ptr<char[]> text(new char[n + 1]);
+    std::memset(text.get(), 'x', n);
+    text[n] = '\0';
+    for (unsigned width : {n + 1, n + 16, n + 47, 200u})
+      EXPECT_EQ(IString(text.get(), width, '.').asStdString(),
+                std::string(n, 'x') + std::string(width - n, '.'))
+          << n << " in " << width;
+  }
 }
 
 // Copies own a buffer of their own: a write to one never shows in another;

@@ -41,6 +41,7 @@ using morvek::internal::newBuffer;
 using morvek::internal::OwnedText;
 using morvek::internal::Radix;
 using morvek::internal::textEnd;
+using morvek::internal::textEndWithin;
 using morvek::internal::textHash;
 using morvek::internal::textLength;
 using morvek::internal::TextSpan;
@@ -136,7 +137,7 @@ IString::IString(double data) { takeOver(decimalText(data), _length, _data); }
 IString::IString(const void* pBuffer, unsigned lenBuffer, char padCharacter) {
   const char* source = static_cast<const char*>(pBuffer);
   char* buffer = newBuffer(lenBuffer);
-  const std::size_t kept = source ? textEnd(source, lenBuffer) : 0;
+  const std::size_t kept = source ? textEndWithin(source, lenBuffer) : 0;
   copyBytes(buffer, source, kept);
   if (kept != lenBuffer)
     std::memset(buffer + kept, padCharacter, lenBuffer - kept);

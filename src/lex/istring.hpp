@@ -917,9 +917,9 @@ inline unsigned IString::indexOf(char ch, unsigned startPos) const {
              : 0;
 }
 
-// == and != on two strings, inline: strings whose first eight characters
-// (or first one, when a buffer holds fewer) differ before a NUL byte are
-// unequal, and strings of one length that memcmp finds the same are equal,
+// == and != on two strings, inline: strings of one length that memcmp finds
+// the same are equal, and strings whose first eight characters (or first
+// one, when a buffer holds fewer) differ before a NUL byte are unequal,
 // without a call into the library; any other pair is compared with the
 // second string's text (a const char*), which gives the same result.
 // morvek.so defines both as well, for programs built before they were
@@ -928,6 +928,9 @@ inline Boolean operator==(const IString& string1, const IString& string2) {
   const char* p1 = string1._data;
   const char* p2 = string2._data;
   if (p1 == nullptr || p2 == nullptr) return p1 == p2;
+  if (string1._length == string2._length &&
+      std::memcmp(p1, p2, string1._length) == 0)
+    return True;
   if (string1._length >= 7 && string2._length >= 7) {  // buffers of 8 or more
     unsigned long long x, y;
     std::memcpy(&x, p1, 8);
@@ -939,9 +942,6 @@ inline Boolean operator==(const IString& string1, const IString& string2) {
   } else if (p1[0] != p2[0]) {
     return False;
   }
-  if (string1._length == string2._length &&
-      std::memcmp(p1, p2, string1._length) == 0)
-    return True;
   return string1 == p2;
 }
 inline Boolean operator!=(const IString& string1, const IString& string2) {

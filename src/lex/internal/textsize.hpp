@@ -123,19 +123,27 @@ inline bool hasNulByte(const char* text, std::size_t length) {
 }
 
 // The offset of the first NUL byte among the `length` bytes at `text`, or
-// `length` when there is none: where a scan that stops at a NUL byte ends.
-// Reads only those bytes.
-inline std::size_t textEnd(const char* text, std::size_t length) {
-  if (length < Baseline::kWidth) {
+// `length` when there is none, reading no byte after that NUL byte: the
+// text may end there, before `length` bytes (a caller's buffer).
+inline std::size_t textEndWithin(const char* text, std::size_t length) {
+  if (length < kMeasuredInLine) {
     for (std::size_t k = 0; k < length; ++k)
       if (text[k] == '\0') return k;
     return length;
   }
-  if (length <= kNulCheckedInLine && !hasNulByte(text, length)) return length;
   const void* nul = std::memchr(text, '\0', length);
   return nul != nullptr
              ? static_cast<std::size_t>(static_cast<const char*>(nul) - text)
              : length;
+}
+
+// The same, where all `length` bytes may be read (a string's own text): a
+// short text is checked whole, a vector at a time.
+inline std::size_t textEnd(const char* text, std::size_t length) {
+  if (length >= Baseline::kWidth && length <= kNulCheckedInLine &&
+      !hasNulByte(text, length))
+    return length;
+  return textEndWithin(text, length);
 }
 
 }  // namespace internal
