@@ -271,9 +271,10 @@ struct Avx2 {
 };
 MORVEK_TARGET_END
 
-// With BMI2, which every processor with AVX-512 BW has: the masks of the
-// partial loads and stores in one instruction.
-MORVEK_TARGET_BEGIN("avx512bw,bmi2")
+// With BMI2 and LZCNT, which every processor with AVX-512 BW has: the
+// masks of the partial loads and stores in one instruction, and the
+// highest bit of a mask.
+MORVEK_TARGET_BEGIN("avx512bw,bmi2,lzcnt")
 struct Avx512 {
   static constexpr std::size_t kWidth = 64;
   static constexpr bool kPartialLoads = true;

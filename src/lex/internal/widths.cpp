@@ -81,7 +81,7 @@ constexpr VectorWidth kThisWidth = VectorWidth::kAvx2;
 }  // namespace avx2
 MORVEK_TARGET_END
 
-MORVEK_TARGET_BEGIN("avx512bw,bmi2")
+MORVEK_TARGET_BEGIN("avx512bw,bmi2,lzcnt")
 namespace avx512 {
 namespace narrower = avx2;
 using V = Avx512;
