@@ -122,56 +122,15 @@ inline bool hasNulByte(const char* text, std::size_t length) {
   return W::bits(nul) != 0;
 }
 
-// Whether every read must stay within the bytes a caller passed: under
-// AddressSanitizer, which reports a read of any byte beyond them.
-#if defined(__SANITIZE_ADDRESS__)
-#define MORVEK_READS_CHECKED 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define MORVEK_READS_CHECKED 1
-#endif
-#endif
-#ifndef MORVEK_READS_CHECKED
-#define MORVEK_READS_CHECKED 0
-#endif
-
-// The offset of the first NUL byte among the `length` <= kNulCheckedInLine
-// bytes at `text`, or `length`, by aligned vectors. A caller's buffer may end
-// at its NUL byte, before `length` bytes; an aligned vector holding a byte
-// that may be read lies within one page, so reading it cannot fault, and
-// the bytes it holds outside the text, or after the block in which a NUL
-// byte turns up, are masked off before they decide anything.
-inline std::size_t alignedTextEnd(const char* text, std::size_t length) {
-  using W = Baseline;
-  const W::Reg zero = W::splat('\0');
-  const std::size_t skew = reinterpret_cast<std::uintptr_t>(text) % W::kWidth;
-  Mask nul = W::bits(W::eq(W::load(text - skew), zero)) >> skew;
-  std::size_t base = 0;                 // offset of the block's first byte
-  std::size_t next = W::kWidth - skew;  // offset of the next block
-  for (;;) {
-    if (length - base < W::kWidth) nul &= (Mask{1} << (length - base)) - 1;
-    if (nul != 0) return base + static_cast<std::size_t>(__builtin_ctzll(nul));
-    if (next >= length) return length;
-    base = next;
-    next += W::kWidth;
-    nul = W::bits(W::eq(W::load(text + base), zero));
-  }
-}
-
 // The offset of the first NUL byte among the `length` bytes at `text`, or
-// `length` when there is none, reading no byte after that NUL byte that
-// could lie outside the caller's buffer.
+// `length` when there is none, reading no byte after that NUL byte: the
+// text may end there, before `length` bytes (a caller's buffer).
 inline std::size_t textEndWithin(const char* text, std::size_t length) {
-#if MORVEK_READS_CHECKED
   if (length < kMeasuredInLine) {
     for (std::size_t k = 0; k < length; ++k)
       if (text[k] == '\0') return k;
     return length;
   }
-#else
-  if (length == 0) return 0;
-  if (length <= kNulCheckedInLine) return alignedTextEnd(text, length);
-#endif
   const void* nul = std::memchr(text, '\0', length);
   return nul != nullptr
              ? static_cast<std::size_t>(static_cast<const char*>(nul) - text)
