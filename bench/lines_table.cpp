@@ -135,6 +135,14 @@ const Task kTasks[] = {
          return fold(std::string(v.data(), v.size()));
        });
      }},
+    {"construct from `std::string_view`", "std::string(v)",
+     [](const Group& g) {
+       return sum(g.views, [](std::string_view v) { return fold(IString(v)); });
+     },
+     [](const Group& g) {
+       return sum(g.views,
+                  [](std::string_view v) { return fold(std::string(v)); });
+     }},
     {"`stripBlanks` copy", "std::string(absl::StripAsciiWhitespace(s))",
      [](const Group& g) {
        return sum(g.mine, [](const IString& s) {

@@ -250,7 +250,8 @@ class IString {
   /// Example: ``IString("abc", 5, '*')`` gives `"abc**"`,
   /// `IString("abcdef", 3)` gives `"abc"`, ``IString("a\0b", 3, ' ')`` gives
   /// `"a  "` and ``IString(static_cast<const char*>(0), 3, '-')`` gives
-  /// `"---"`.
+  /// `"---"`. To copy lenBuffer bytes as they are, NUL bytes included,
+  /// construct from a `std::string_view` instead.
   MORVEK_API IString(const void* pBuffer, unsigned lenBuffer,
                      char padCharacter = ' ');
 
