@@ -5,9 +5,6 @@
 #include <memory>
 #include <utility>
 
-#include <sys/mman.h>
-#include <unistd.h>
-
 #include "test_util.hpp"
 
 TEST(IString, ConstructsFromEveryArgumentType) {
@@ -43,25 +40,17 @@ TEST(IString, FixedWidthStopsReadingAtTheNul) {
   }
 }
 
-// The same at the edges of memory: a text whose NUL byte is the last byte
-// before an unmapped page, at every offset from the block that holds it,
-// with NUL bytes before the text that must not count.
+// The same at the edge of memory: a text whose NUL byte is the last byte
+// before an unmapped page, at every offset from the vector that holds it.
 TEST(IString, FixedWidthReadsNothingPastTheLastPage) {
-  const std::size_t page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
-  void* const map = mmap(nullptr, 2 * page, PROT_READ | PROT_WRITE,
-                         MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-  ASSERT_NE(map, MAP_FAILED);
-  char* const end = static_cast<char*>(map) + page;
-  ASSERT_EQ(mprotect(end, page, PROT_NONE), 0);
+  PageEnd page;
   for (unsigned n = 0; n <= 70; ++n) {
-    std::memset(end - 80, '\0', 80);
-    std::memset(end - 1 - n, 'x', n);
+    const char* const text = page.textAtEnd(std::string(n, 'x'));
     for (unsigned width : {n + 1, n + 9, n + 33, 100u})
-      EXPECT_EQ(IString(end - 1 - n, width, '.').asStdString(),
+      EXPECT_EQ(IString(text, width, '.').asStdString(),
                 std::string(n, 'x') + std::string(width - n, '.'))
           << n << " in " << width;
   }
-  munmap(map, 2 * page);
 }
 
 // Copies own a buffer of their own: a write to one never shows in another;

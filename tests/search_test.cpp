@@ -46,6 +46,28 @@ TEST(IndexOf, ReadsOnlyThePattern) {
                   {text.lastIndexOf(buffer.c_str() + 2), 3}});
 }
 
+// Needles that end at the edge of memory, at every offset from the vector
+// that holds their NUL byte, are read no further than that byte, and the
+// NUL bytes before them do not count: each search gives what it gives with
+// a copy of the needle.
+TEST(IndexOf, ReadsNoNeedlePastItsNul) {
+  PageEnd page;
+  for (unsigned n = 0; n <= 40; ++n) {
+    const std::string needle = n ? "q" + std::string(n - 1, 'n') : "";
+    const char* const at_end = page.textAtEnd(needle);
+    const char* const copy = needle.c_str();
+    const IString text("ab" + needle + "cd" + needle + "e");
+    expectExamples({{text.indexOf(at_end), text.indexOf(copy)},
+                    {text.lastIndexOf(at_end), text.lastIndexOf(copy)},
+                    {text.indexOf(at_end, 4), text.indexOf(copy, 4)},
+                    {IString::change(text, at_end, "-"),
+                     bytes(IString::change(text, copy, "-"))}});
+    if (n > 0) {
+      EXPECT_EQ(text.lastIndexOf(at_end), 5 + n) << n;
+    }
+  }
+}
+
 // A NUL byte in the text belongs to every set of other than one character,
 // on the short path and past the vector blocks.
 TEST(IndexOfAnyBut, NulBytesInTheText) {

@@ -5,7 +5,12 @@
 #include <gtest/gtest.h>
 #include <istring.hpp>
 
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <cstring>
 #include <initializer_list>
+#include <stdexcept>
 #include <string>
 
 // The string's buffer, through the public conversion.
@@ -43,5 +48,37 @@ inline void expectExamples(std::initializer_list<Example> examples) {
   int row = 0;
   for (const Example& e : examples) EXPECT_EQ(e.got, e.want) << "row " << row++;
 }
+
+// A page of memory followed by one that may not be read: a text whose NUL
+// byte is the page's last byte (`textAtEnd`) shows a read past a caller's
+// text as a crash, whatever the sanitizers do. The 80 bytes before the end
+// are NUL bytes, which must not count either.
+class PageEnd {
+ public:
+  PageEnd()
+      : size_(static_cast<std::size_t>(sysconf(_SC_PAGESIZE))),
+        map_(mmap(nullptr, 2 * size_, PROT_READ | PROT_WRITE,
+                  MAP_PRIVATE | MAP_ANONYMOUS, -1, 0)) {
+    if (map_ == MAP_FAILED ||
+        mprotect(static_cast<char*>(map_) + size_, size_, PROT_NONE) != 0)
+      throw std::runtime_error("PageEnd: no memory mapped");
+  }
+  ~PageEnd() { munmap(map_, 2 * size_); }
+  PageEnd(const PageEnd&) = delete;
+  PageEnd& operator=(const PageEnd&) = delete;
+
+  // `text` (without NUL bytes, at most 79 bytes) ending just before the
+  // page's last byte, which is its NUL byte.
+  const char* textAtEnd(const std::string& text) {
+    char* const end = static_cast<char*>(map_) + size_;
+    std::memset(end - 80, '\0', 80);
+    std::memcpy(end - 1 - text.size(), text.data(), text.size());
+    return end - 1 - text.size();
+  }
+
+ private:
+  std::size_t size_;
+  void* map_;
+};
 
 #endif  // MORVEK_TESTS_TEST_UTIL_HPP_

@@ -46,16 +46,64 @@ inline unsigned checkedLength(std::uint64_t length) {
   return static_cast<unsigned>(length);
 }
 
-// Bytes that measuredLength looks at one at a time before it calls strlen.
+// Whether every read must stay within the bytes a caller passed: under
+// AddressSanitizer, which reports a read of any byte beyond them.
+#if defined(__SANITIZE_ADDRESS__)
+#define MORVEK_READS_CHECKED 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define MORVEK_READS_CHECKED 1
+#endif
+#endif
+#ifndef MORVEK_READS_CHECKED
+#define MORVEK_READS_CHECKED 0
+#endif
+
+// The offset of the first NUL byte among the `length` bytes at `text`, or
+// `length`, by aligned vectors, for the NUL-terminated texts that callers
+// pass (needles, sets), which may end before `length` bytes. An aligned
+// vector that holds a byte of the text lies within one page, so reading it
+// cannot fault; the bytes it holds before the text, or after `length`, are
+// masked off, and the search stops at the vector that holds a NUL byte.
+inline std::size_t alignedTextEnd(const char* text, std::size_t length) {
+  using W = Baseline;
+  const W::Reg zero = W::splat('\0');
+  const std::size_t skew = reinterpret_cast<std::uintptr_t>(text) % W::kWidth;
+  Mask nul = W::bits(W::eq(W::load(text - skew), zero)) >> skew;
+  std::size_t base = 0;                 // offset of the vector's first byte
+  std::size_t next = W::kWidth - skew;  // offset of the next vector
+  for (;;) {
+    if (length - base < W::kWidth) nul &= (Mask{1} << (length - base)) - 1;
+    if (nul != 0) return base + static_cast<std::size_t>(__builtin_ctzll(nul));
+    if (next >= length) return length;
+    base = next;
+    next += W::kWidth;
+    nul = W::bits(W::eq(W::load(text + base), zero));
+  }
+}
+
+// Bytes of a NUL-terminated text that headLength measures in line.
 constexpr std::size_t kMeasuredInLine = 16;
 
-// Length of the NUL-terminated text at `p`. Needles and the other texts
-// that callers pass are mostly short: their first bytes are looked at in
-// line, where a call would cost more than the loop; the rest by strlen.
+// The length of the NUL-terminated text at `p` when it is shorter than
+// kMeasuredInLine bytes, else kMeasuredInLine. Needles and the other texts
+// that callers pass are mostly short: measured in line, where a call would
+// cost more (a byte at a time under AddressSanitizer).
+inline std::size_t headLength(const char* p) {
+#if MORVEK_READS_CHECKED
+  std::size_t length = 0;
+  while (length < kMeasuredInLine && p[length] != '\0') ++length;
+  return length;
+#else
+  return alignedTextEnd(p, kMeasuredInLine);
+#endif
+}
+
+// Length of the NUL-terminated text at `p`: its head in line, the rest by
+// strlen.
 inline std::size_t measuredLength(const char* p) {
-  for (std::size_t k = 0; k < kMeasuredInLine; ++k)
-    if (p[k] == '\0') return k;
-  return kMeasuredInLine + std::strlen(p + kMeasuredInLine);
+  const std::size_t head = headLength(p);
+  return head < kMeasuredInLine ? head : head + std::strlen(p + head);
 }
 
 // Length of a NUL-terminated text, 0 for a null pointer; throws for a text
