@@ -21,6 +21,7 @@
 #include "istring_model.hpp"
 #include "replace.hpp"
 #include "testhooks.hpp"
+#include "textsize.hpp"
 #include "vectorkernels.hpp"
 
 namespace {
@@ -140,6 +141,26 @@ void failWithEverySettingChanged() {
   const ScopedVectorWidthForTesting width(VectorWidth::kSwar);
   const ScopedWorkCountForTesting work;
   ASSERT_EQ(searchAllowances().compare, 0u) << "failing on purpose";
+}
+
+// The in-line NUL search of a caller's text by aligned vectors: at every
+// offset from the vector boundary, for every length up to 64 and every place
+// of the NUL byte, NUL bytes before the text and after `length` bytes count
+// for nothing.
+TEST(TextEnd, AlignedAtEveryOffsetAndLength) {
+  alignas(64) char buffer[192];
+  for (std::size_t skew = 0; skew < 16; ++skew) {
+    char* const text = buffer + 64 + skew;
+    for (std::size_t length = 0; length <= 64; ++length) {
+      for (std::size_t nul = 0; nul <= length + 8; ++nul) {
+        std::memset(buffer, '\0', sizeof buffer);
+        std::memset(text, 'x', nul);
+        const std::size_t want = nul < length ? nul : length;
+        ASSERT_EQ(morvek::internal::alignedTextEnd(text, length), want)
+            << "skew " << skew << ", length " << length << ", NUL at " << nul;
+      }
+    }
+  }
 }
 
 // A failed assertion ends a test early; its guards still restore every
