@@ -47,11 +47,13 @@ inline unsigned checkedLength(std::uint64_t length) {
 }
 
 // Whether every read must stay within the bytes a caller passed: under
-// AddressSanitizer, which reports a read of any byte beyond them.
-#if defined(__SANITIZE_ADDRESS__)
+// the sanitizers that check memory (Address, Thread, Memory), which report
+// a read of any byte beyond them.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
 #define MORVEK_READS_CHECKED 1
 #elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer) || \
+    __has_feature(memory_sanitizer)
 #define MORVEK_READS_CHECKED 1
 #endif
 #endif
@@ -88,7 +90,7 @@ constexpr std::size_t kMeasuredInLine = 16;
 // The length of the NUL-terminated text at `p` when it is shorter than
 // kMeasuredInLine bytes, else kMeasuredInLine. Needles and the other texts
 // that callers pass are mostly short: measured in line, where a call would
-// cost more (a byte at a time under AddressSanitizer).
+// cost more (a byte at a time under the sanitizers).
 inline std::size_t headLength(const char* p) {
 #if MORVEK_READS_CHECKED
   std::size_t length = 0;
