@@ -9,7 +9,11 @@ TEST(RelationalOperators, CompareUpToTheFirstNul) {
   expectExamples({
       {IString("abc") < "abd", 1}, {IString(lit("a\0b")) == "a", 1},
       {IString("B") < "a", 1}, {IString("a") < "\xE9", 1},
-      {nullString() < IString(""), 1}, {nullString() == IString(""), 0}});
+      {nullString() < IString(""), 1}, {nullString() == IString(""), 0},
+      {nullString() < nullString(), 0}, {nullString() <= nullString(), 1},
+      {IString("") > nullString(), 1}, {nullString() >= IString(""), 0},
+      {IString("\xE9") > IString("z"), 1}, {IString("ab") <= IString("a"), 0},
+      {IString(lit("a\0b")) >= IString(lit("a\0c")), 1}});
   // clang-format on
 }
 

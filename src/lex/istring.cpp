@@ -222,11 +222,13 @@ IString::CompareResult IString::compare(const char* p1, const char* p2) {
   return rc == 0 ? Equal : (rc < 0 ? Less : Greater);
 }
 
-// The inline == and != of istring.hpp, emitted here too: programs built
-// before they were inline call them in morvek.so.
+// The inline comparisons of two strings in istring.hpp, emitted here too:
+// programs built before they were inline call them in morvek.so.
 using StringComparison = Boolean (*)(const IString&, const IString&);
 [[maybe_unused]] __attribute__((used))
-const StringComparison kEmittedComparisons[] = {&operator==, &operator!= };
+const StringComparison kEmittedComparisons[] = {&operator==, &operator!=,
+                                                &operator<, &operator<=,
+                                                &operator>, &operator>= };
 
 Boolean operator==(const IString& string1, const char* string2) {
   return IString::compare(string1._data, string2) == IString::Equal;
@@ -240,17 +242,11 @@ Boolean operator!=(const IString& string1, const char* string2) {
 Boolean operator!=(const char* string1, const IString& string2) {
   return !(string1 == string2);
 }
-Boolean operator<(const IString& string1, const IString& string2) {
-  return IString::compare(string1._data, string2._data) == IString::Less;
-}
 Boolean operator<(const IString& string1, const char* string2) {
   return IString::compare(string1._data, string2) == IString::Less;
 }
 Boolean operator<(const char* string1, const IString& string2) {
   return IString::compare(string1, string2._data) == IString::Less;
-}
-Boolean operator<=(const IString& string1, const IString& string2) {
-  return !(string1 > string2);
 }
 Boolean operator<=(const IString& string1, const char* string2) {
   return !(string1 > string2);
@@ -258,17 +254,11 @@ Boolean operator<=(const IString& string1, const char* string2) {
 Boolean operator<=(const char* string1, const IString& string2) {
   return !(string1 > string2);
 }
-Boolean operator>(const IString& string1, const IString& string2) {
-  return IString::compare(string1._data, string2._data) == IString::Greater;
-}
 Boolean operator>(const IString& string1, const char* string2) {
   return IString::compare(string1._data, string2) == IString::Greater;
 }
 Boolean operator>(const char* string1, const IString& string2) {
   return IString::compare(string1, string2._data) == IString::Greater;
-}
-Boolean operator>=(const IString& string1, const IString& string2) {
-  return !(string1 < string2);
 }
 Boolean operator>=(const IString& string1, const char* string2) {
   return !(string1 < string2);

@@ -111,7 +111,8 @@ MORVEK_API Boolean operator!=(const IString& string1, const char* string2);
 /// as the null string).
 MORVEK_API Boolean operator!=(const char* string1, const IString& string2);
 /// True when string1 sorts before string2.
-MORVEK_API Boolean operator<(const IString& string1, const IString& string2);
+MORVEK_API inline Boolean operator<(const IString& string1,
+                                    const IString& string2);
 /// True when string1 sorts before the C string string2 (a null pointer counts
 /// as the null string).
 MORVEK_API Boolean operator<(const IString& string1, const char* string2);
@@ -119,7 +120,8 @@ MORVEK_API Boolean operator<(const IString& string1, const char* string2);
 /// as the null string).
 MORVEK_API Boolean operator<(const char* string1, const IString& string2);
 /// True when string1 sorts before string2 or equals it.
-MORVEK_API Boolean operator<=(const IString& string1, const IString& string2);
+MORVEK_API inline Boolean operator<=(const IString& string1,
+                                     const IString& string2);
 /// True when string1 sorts before or equals the C string string2 (a null
 /// pointer counts as the null string).
 MORVEK_API Boolean operator<=(const IString& string1, const char* string2);
@@ -127,7 +129,8 @@ MORVEK_API Boolean operator<=(const IString& string1, const char* string2);
 /// pointer counts as the null string).
 MORVEK_API Boolean operator<=(const char* string1, const IString& string2);
 /// True when string1 sorts after string2.
-MORVEK_API Boolean operator>(const IString& string1, const IString& string2);
+MORVEK_API inline Boolean operator>(const IString& string1,
+                                    const IString& string2);
 /// True when string1 sorts after the C string string2 (a null pointer counts as
 /// the null string).
 MORVEK_API Boolean operator>(const IString& string1, const char* string2);
@@ -135,7 +138,8 @@ MORVEK_API Boolean operator>(const IString& string1, const char* string2);
 /// the null string).
 MORVEK_API Boolean operator>(const char* string1, const IString& string2);
 /// True when string1 sorts after string2 or equals it.
-MORVEK_API Boolean operator>=(const IString& string1, const IString& string2);
+MORVEK_API inline Boolean operator>=(const IString& string1,
+                                     const IString& string2);
 /// True when string1 sorts after or equals the C string string2 (a null pointer
 /// counts as the null string).
 MORVEK_API Boolean operator>=(const IString& string1, const char* string2);
@@ -947,6 +951,29 @@ inline Boolean operator==(const IString& string1, const IString& string2) {
 }
 inline Boolean operator!=(const IString& string1, const IString& string2) {
   return !(string1 == string2);
+}
+
+// The orderings of two strings, inline: strings whose first characters
+// differ are ordered by them, any other pair by strcmp, so that sorting
+// makes no call into the library. morvek.so defines them as well, for
+// programs built before they were inline.
+inline Boolean operator<(const IString& string1, const IString& string2) {
+  const char* p1 = string1._data;
+  const char* p2 = string2._data;
+  if (p1 == nullptr || p2 == nullptr) return p1 == nullptr && p2 != nullptr;
+  if (p1[0] != p2[0])
+    return static_cast<unsigned char>(p1[0]) <
+           static_cast<unsigned char>(p2[0]);
+  return std::strcmp(p1, p2) < 0;
+}
+inline Boolean operator>(const IString& string1, const IString& string2) {
+  return string2 < string1;
+}
+inline Boolean operator<=(const IString& string1, const IString& string2) {
+  return !(string2 < string1);
+}
+inline Boolean operator>=(const IString& string1, const IString& string2) {
+  return !(string1 < string2);
 }
 
 /// @cond
