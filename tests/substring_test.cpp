@@ -23,6 +23,16 @@ TEST(OperatorIndex, WritableFormGrows) {
   expectExamples({{s, "abc x"}, {c[0], 'a'}, {c[9], 0}, {s.length(), 5}});
 }
 
+// Within the length, up to the last character, the buffer stays.
+TEST(OperatorIndex, WritesInPlaceUpToTheLength) {
+  IString s("abc");
+  const char* const buffer = s;
+  s[3] = 'z';
+  s[0] = 'y';
+  EXPECT_EQ(static_cast<const char*>(s), buffer);
+  EXPECT_STREQ(s, "ybz");
+}
+
 TEST(Remove, CutsFromStartPos) {
   IString t("abcdef"), u("abcdef");
   expectExamples({{t.remove(2, 2), "adef"},

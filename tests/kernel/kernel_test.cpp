@@ -163,6 +163,33 @@ TEST(TextEnd, AlignedAtEveryOffsetAndLength) {
   }
 }
 
+// Counting a byte reads only the bytes it is given, at every width, with and
+// without a limit: the bytes just past them are hits too.
+TEST(CountByte, ReadsOnlyItsLengthAtEveryWidth) {
+  for (const VectorWidth width : morvek::internal::availableWidths()) {
+    const ScopedVectorWidthForTesting use{width};
+    for (const bool before_nul : {false, true}) {
+      for (std::size_t length = 0; length <= 70; ++length) {
+        std::string text(length + 8, 'a');
+        for (std::size_t k = 0; k < length; k += 3) text[k] = 'b';
+        for (const std::size_t limit :
+             {std::size_t{1}, std::size_t{5}, ~std::size_t{0}}) {
+          std::size_t count = 0, end = length;
+          for (std::size_t k = 0; k < length && count < limit; ++k)
+            if (text[k] == 'a' && ++count == limit) end = k + 1;
+          const auto got = activeKernels().count_byte(
+              text.data(), length,
+              morvek::internal::ByteSearch{limit, 'a', before_nul});
+          ASSERT_EQ(got.count, count)
+              << nameOf(width) << ", length " << length << ", limit " << limit;
+          ASSERT_EQ(static_cast<std::size_t>(got.end - text.data()), end)
+              << nameOf(width) << ", length " << length << ", limit " << limit;
+        }
+      }
+    }
+  }
+}
+
 // A failed assertion ends a test early; its guards still restore every
 // setting, so the next test runs with the library's own.
 TEST(TestHooks, RestoredAfterAFailedAssertion) {
