@@ -63,6 +63,20 @@ inline std::size_t lowBitCount(Mask m) {
   return static_cast<std::size_t>((m + (m >> 8)) & 0x1F);
 }
 
+// The lowest / highest bit set in a non-zero Mask.
+inline unsigned lowestBit(Mask mask) {
+  return static_cast<unsigned>(__builtin_ctzll(mask));
+}
+inline unsigned highestBit(Mask mask) {
+  return 63u - static_cast<unsigned>(__builtin_clzll(mask));
+}
+// The `n` lowest bits, 0 <= n <= 64.
+inline Mask lowBits(std::size_t n) {
+  return n >= 64 ? ~Mask{0} : (Mask{1} << n) - 1;
+}
+// The same for 1 <= n <= 64, without a branch.
+inline Mask nonEmptyLowBits(std::size_t n) { return ~Mask{0} >> (64 - n); }
+
 // Eight bytes in a 64-bit integer, byte k of memory in bits 8k..8k+7. A
 // test holds where a byte's top bit (0x80) is set.
 struct Swar {

@@ -11,12 +11,11 @@
 #include <cstdint>
 #include <cstring>
 
+#include "bytevec.hpp"
 #include "testhooks.hpp"
 
 namespace morvek {
 namespace internal {
-
-using Mask = std::uint64_t;
 
 // Whether the `n` bytes at `a` and `b` are the same. Short runs are
 // compared in line: a call to memcmp would cost more.
@@ -125,19 +124,6 @@ struct Budget {
     return true;
   }
 };
-
-inline unsigned lowestBit(Mask mask) {
-  return static_cast<unsigned>(__builtin_ctzll(mask));
-}
-inline unsigned highestBit(Mask mask) {
-  return 63u - static_cast<unsigned>(__builtin_clzll(mask));
-}
-// The `n` lowest bits, 0 <= n <= 64.
-inline Mask lowBits(std::size_t n) {
-  return n >= 64 ? ~Mask{0} : (Mask{1} << n) - 1;
-}
-// The same for 1 <= n <= 64, without a branch.
-inline Mask nonEmptyLowBits(std::size_t n) { return ~Mask{0} >> (64 - n); }
 
 // What a search does with each occurrence it confirms: on_hit(at) returns
 // the window's new edge, its low end going forward (at + 1 or more to go

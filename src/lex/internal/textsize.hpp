@@ -75,8 +75,8 @@ inline std::size_t alignedTextEnd(const char* text, std::size_t length) {
   std::size_t base = 0;                 // offset of the vector's first byte
   std::size_t next = W::kWidth - skew;  // offset of the next vector
   for (;;) {
-    if (length - base < W::kWidth) nul &= (Mask{1} << (length - base)) - 1;
-    if (nul != 0) return base + static_cast<std::size_t>(__builtin_ctzll(nul));
+    if (length - base < W::kWidth) nul &= lowBits(length - base);
+    if (nul != 0) return base + lowestBit(nul);
     if (next >= length) return length;
     base = next;
     next += W::kWidth;
