@@ -1,5 +1,8 @@
 // Comparison, concatenation, streams and conversions: worked examples and
 // hashing, which the model's driver checks only for equal strings.
+#include <string_view>
+#include <vector>
+
 #include "test_util.hpp"
 
 // Bytes compare as unsigned values up to the first NUL byte; the null
@@ -15,6 +18,56 @@ TEST(RelationalOperators, CompareUpToTheFirstNul) {
       {IString("\xE9") > IString("z"), 1}, {IString("ab") <= IString("a"), 0},
       {IString(lit("a\0b")) >= IString(lit("a\0c")), 1}});
   // clang-format on
+}
+
+// Every pair of texts over a few bytes (NUL, two letters, a byte above 127),
+// alone and behind shared heads of 4 and 8 bytes, and the null string: each
+// operator in each form (string and string, string and const char*, const
+// char* and string) gives the order of the texts cut at their first NUL byte,
+// the null string first; equal strings hash alike.
+TEST(RelationalOperators, AgreeOnEveryPairOfShortTexts) {
+  std::vector<std::string> texts;
+  for (const std::string head : {"", "head", "headhead"}) {
+    std::vector<std::string> tails = {""};
+    for (std::size_t k = 0; k < tails.size() && tails[k].size() < 3; ++k)
+      for (const char c : {'\0', 'a', 'b', '\xFF'})
+        tails.push_back(tails[k] + c);
+    for (const std::string& tail : tails) texts.push_back(head + tail);
+  }
+  const auto results = [](const IString& x, const IString& y) {
+    const char* const p = x;
+    const char* const q = y;
+    return std::vector<int>{x == y, x != y, x<y, x <= y, x> y, x >= y,
+                            x == q, x != q, x<q, x <= q, x> q, x >= q,
+                            p == y, p != y, p<y, p <= y, p> y, p >= y};
+  };
+  const auto wanted = [](int c) {
+    const std::vector<int> one = {c == 0, c != 0, c<0, c <= 0, c> 0, c >= 0};
+    std::vector<int> all;
+    for (int k = 0; k < 3; ++k) all.insert(all.end(), one.begin(), one.end());
+    return all;
+  };
+  const auto cut = [](const std::string& t) {
+    return t.substr(0, t.find('\0'));
+  };
+  const std::hash<IString> hash{};
+  for (const std::string& a : texts) {
+    const IString x{std::string_view(a)};
+    for (const std::string& b : texts) {
+      const IString y{std::string_view(b)};
+      const int c = cut(a).compare(cut(b));
+      ASSERT_EQ(results(x, y), wanted(c))
+          << testing::PrintToString(a) << " against "
+          << testing::PrintToString(b);
+      if (c == 0) {
+        ASSERT_EQ(hash(x), hash(y)) << testing::PrintToString(a);
+      }
+    }
+    ASSERT_EQ(results(x, nullString()), wanted(1)) << testing::PrintToString(a);
+    ASSERT_EQ(results(nullString(), x), wanted(-1))
+        << testing::PrintToString(a);
+  }
+  EXPECT_EQ(results(nullString(), nullString()), wanted(0));
 }
 
 TEST(OperatorPlus, JoinsIntoOneBuffer) {
