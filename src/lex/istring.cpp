@@ -1,5 +1,7 @@
 // istring.cpp: class IString, family by family in the order of istring.hpp.
 
+// Emits the members and operators that istring.hpp defines inline.
+#define MORVEK_EMIT_INLINE
 #include "istring.hpp"
 
 #include <algorithm>
@@ -157,22 +159,6 @@ IString& IString::operator=(const IString& aString) {
   return *this = IString(aString);
 }
 
-IString::IString(IString&& aString) noexcept
-    : _data(aString._data), _length(aString._length) {
-  aString._data = nullptr;
-  aString._length = 0;
-}
-
-IString& IString::operator=(IString&& aString) noexcept {
-  if (this == &aString) return *this;
-  delete[] _data;
-  _data = aString._data;
-  _length = aString._length;
-  aString._data = nullptr;
-  aString._length = 0;
-  return *this;
-}
-
 IString::IString(const std::string& aString)
     : IString(std::string_view(aString)) {}
 
@@ -221,14 +207,6 @@ IString::CompareResult IString::compare(const char* p1, const char* p2) {
   const int rc = std::strcmp(p1, p2);
   return rc == 0 ? Equal : (rc < 0 ? Less : Greater);
 }
-
-// The inline comparisons of two strings in istring.hpp, emitted here too:
-// programs built before they were inline call them in morvek.so.
-using StringComparison = Boolean (*)(const IString&, const IString&);
-[[maybe_unused]] __attribute__((used))
-const StringComparison kEmittedComparisons[] = {&operator==, &operator!=,
-                                                &operator<, &operator<=,
-                                                &operator>, &operator>= };
 
 Boolean operator==(const IString& string1, const char* string2) {
   return IString::compare(string1._data, string2) == IString::Equal;
@@ -359,11 +337,6 @@ Boolean IString::isDigits() const {
 Boolean IString::isHexDigits() const {
   return allHexDigits(_data, _length) ? True : False;
 }
-
-// indexOf of one character is inline in istring.hpp; emitted here too.
-using CharSearch = unsigned (IString::*)(char, unsigned) const;
-[[maybe_unused]] __attribute__((used)) const CharSearch kEmittedCharSearch =
-    &IString::indexOf;
 
 // The search measures the needle and tells its lengths 0 and 1 apart (see
 // firstTextPosition), so that this makes one call.

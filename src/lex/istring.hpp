@@ -55,6 +55,15 @@
 #define MORVEK_API
 #endif
 
+// The members and operators defined inline below are also defined in
+// morvek.so, for programs built before they were inline: istring.cpp asks
+// for them to be emitted.
+#if defined(MORVEK_EMIT_INLINE) && (defined(__GNUC__) || defined(__clang__))
+#define MORVEK_EMITTED __attribute__((used))
+#else
+#define MORVEK_EMITTED
+#endif
+
 /// @name Truth values
 /// The digit predicates and the relational operators return Boolean: 1 for
 /// true and 0 for false.
@@ -276,10 +285,10 @@ class IString {
   /// b;  // gives "ab"
   /// a;  // gives the null string
   /// @endcode
-  MORVEK_API IString(IString&& aString) noexcept;
+  MORVEK_API inline IString(IString&& aString) noexcept;
   /// Move assignment: as the move constructor, and the object's old buffer
   /// is released. Moving an object onto itself keeps its value.
-  MORVEK_API IString& operator=(IString&& aString) noexcept;
+  MORVEK_API inline IString& operator=(IString&& aString) noexcept;
 
   /// A copy of all aString's size() characters, inner NUL bytes included; an
   /// empty std::string gives the empty string (never the null string).
@@ -890,6 +899,22 @@ class IString {
   unsigned _length;
 };
 
+// Moves, inline: a sort or a growing vector moves its strings many times.
+MORVEK_EMITTED inline IString::IString(IString&& aString) noexcept
+    : _data(aString._data), _length(aString._length) {
+  aString._data = nullptr;
+  aString._length = 0;
+}
+MORVEK_EMITTED inline IString& IString::operator=(IString&& aString) noexcept {
+  if (this == &aString) return *this;
+  delete[] _data;
+  _data = aString._data;
+  _length = aString._length;
+  aString._data = nullptr;
+  aString._length = 0;
+  return *this;
+}
+
 // The accessors, inline.
 #if __cplusplus >= 201703L
 inline std::string_view IString::asStringView() const {
@@ -912,8 +937,8 @@ inline IString::operator unsigned char*() const {
 inline char* IString::data() const { return _data; }
 
 // indexOf of one character, inline: one memchr, as std::string::find.
-// morvek.so defines it as well, for programs built before it was inline.
-inline unsigned IString::indexOf(char ch, unsigned startPos) const {
+MORVEK_EMITTED inline unsigned IString::indexOf(char ch,
+                                                unsigned startPos) const {
   if (startPos == 0) startPos = 1;
   if (startPos > _length) return 0;
   const void* hit =
@@ -927,9 +952,8 @@ inline unsigned IString::indexOf(char ch, unsigned startPos) const {
 // one, when a buffer holds fewer) differ before a NUL byte are unequal,
 // without a call into the library; any other pair is compared with the
 // second string's text (a const char*), which gives the same result.
-// morvek.so defines both as well, for programs built before they were
-// inline.
-inline Boolean operator==(const IString& string1, const IString& string2) {
+MORVEK_EMITTED inline Boolean operator==(const IString& string1,
+                                         const IString& string2) {
   const char* p1 = string1._data;
   const char* p2 = string2._data;
   if (p1 == nullptr || p2 == nullptr) return p1 == p2;
@@ -949,15 +973,16 @@ inline Boolean operator==(const IString& string1, const IString& string2) {
   }
   return string1 == p2;
 }
-inline Boolean operator!=(const IString& string1, const IString& string2) {
+MORVEK_EMITTED inline Boolean operator!=(const IString& string1,
+                                         const IString& string2) {
   return !(string1 == string2);
 }
 
 // The orderings of two strings, inline: strings whose first characters
 // differ are ordered by them, any other pair by strcmp, so that sorting
-// makes no call into the library. morvek.so defines them as well, for
-// programs built before they were inline.
-inline Boolean operator<(const IString& string1, const IString& string2) {
+// makes no call into the library.
+MORVEK_EMITTED inline Boolean operator<(const IString& string1,
+                                        const IString& string2) {
   const char* p1 = string1._data;
   const char* p2 = string2._data;
   if (p1 == nullptr || p2 == nullptr) return p1 == nullptr && p2 != nullptr;
@@ -966,13 +991,16 @@ inline Boolean operator<(const IString& string1, const IString& string2) {
            static_cast<unsigned char>(p2[0]);
   return std::strcmp(p1, p2) < 0;
 }
-inline Boolean operator>(const IString& string1, const IString& string2) {
+MORVEK_EMITTED inline Boolean operator>(const IString& string1,
+                                        const IString& string2) {
   return string2 < string1;
 }
-inline Boolean operator<=(const IString& string1, const IString& string2) {
+MORVEK_EMITTED inline Boolean operator<=(const IString& string1,
+                                         const IString& string2) {
   return !(string2 < string1);
 }
-inline Boolean operator>=(const IString& string1, const IString& string2) {
+MORVEK_EMITTED inline Boolean operator>=(const IString& string1,
+                                         const IString& string2) {
   return !(string1 < string2);
 }
 
